@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/ProgramFolder.h"
+#include "app/Result.h"
+
+#include <QString>
+
+// Which installation of the game, and which of its mods, the editors work on. Paths below it
+// are plain concatenations, the way the game's own scripts name its files.
+struct GameLocation {
+    QString gameFolder;
+    QString modName;
+
+    // A file of the selected mod, named by its path below the mod folder ("/AI/BotNames.ai").
+    QString modFile(const QString &suffix) const { return gameFolder + QStringLiteral("/mods/") + modName + suffix; }
+    // A file named by its whole path below the game folder ("/mods/vantrax/init.con").
+    QString gameFile(const QString &relativePath) const { return gameFolder + relativePath; }
+};
+
+// The game's own mod, which every installation has.
+inline const QString StockMod = QStringLiteral("vantrax");
+inline const QString DefaultModName = QStringLiteral("Vantrax");
+// The stock mod's start-up script: a folder that holds it is a game installation.
+inline const QString StockStartupScript = QStringLiteral("/mods/vantrax/init.con");
+
+// The stored location: one line each in the program folder.
+inline const QString GameFolderStore = QStringLiteral("dir.ini");
+inline const QString ModNameStore = QStringLiteral("dirMod.ini");
+
+// Fails with the reason when the folder holds no readable stock start-up script.
+Status testGameFolder(const QString &gameFolder);
+
+// Writes both stored files; a failure of the first does not keep the second from being written.
+Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location);
+
+// The first line of a stored file, without its line break.
+Result<QString> readStoredValue(const ProgramFolder &programFolder, const QString &name);

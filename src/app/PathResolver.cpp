@@ -1,0 +1,78 @@
+#include "app/PathResolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Splits off what a path starts from: "/" on Unix, a drive such as "C:/" on Windows, or
+// nothing for a relative path.
+QString rootOf(const QString &path)
+{
+    if (path.startsWith(u'/'))
+        return QStringLiteral("/");
+    if (path.size() >= 2 && path.at(0).isLetter() && path.at(1) == u':')
+        return path.left(2) + u'/';
+    return QString();
+}
+
+QString joined(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QString quotedList(const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << u'"' + name + u'"';
+    return quoted.join(QStringLiteral(" and "));
+}
+
+} // namespace
+
+Result<QString> resolvePath(const QString &path)
+{
+    const QString given = QDir::fromNativeSeparators(path);
+    const QString root = rootOf(given);
+    const QStringList components = given.mid(root.size()).split(u'/', Qt::SkipEmptyParts);
+
+    QString resolved = root;
+    bool folderExists = true;
+    for (const QString &component : components) {
+        if (!folderExists || component == u"." || component == u"..") {
+            resolved = joined(resolved, component);
+            continue;
+        }
+        const QDir folder(resolved.isEmpty() ? QStringLiteral(".") : resolved);
+        const QStringList entries =
+            folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        if (entries.contains(component)) {
+            resolved = joined(resolved, component);
+            continue;
+        }
+        QStringList sameButCase;
+        for (const QString &entry : entries) {
+            if (entry.compare(component, Qt::CaseInsensitive) == 0)
+                sameButCase << entry;
+        }
+        if (sameButCase.size() > 1) {
+            return Result<QString>::failure(
+                QStringLiteral("the folder \"%1\" holds both %2, which differ only in letter case; "
+                               "the game could read either, so rename or remove all but one")
+                    .arg(QDir::toNativeSeparators(resolved.isEmpty() ? QStringLiteral(".") : resolved),
+                         quotedList(sameButCase)));
+        }
+        if (sameButCase.size() == 1) {
+            resolved = joined(resolved, sameButCase.first());
+        } else {
+            resolved = joined(resolved, component);
+            folderExists = false;
+        }
+    }
+    if (resolved.isEmpty())
+        resolved = QStringLiteral(".");
+    return Result<QString>::success(resolved);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/GameLocation.h"
+#include "app/ProgramFolder.h"
+#include "app/WindowRegistry.h"
+
+class Prompts;
+
+// What every window shares: the program folder, the way to ask the user, the windows, and the
+// game location held by the selection window.
+class Application {
+public:
+    Application(QString programFolder, Prompts &prompts);
+
+    const ProgramFolder &programFolder() const { return programFolder_; }
+    Prompts &prompts() { return prompts_; }
+    WindowRegistry &windows() { return windows_; }
+
+    // The folder and mod the selection window shows at this moment, confirmed or not. When that
+    // window was closed, asking creates it again from the stored location.
+    GameLocation gameLocation();
+
+    // Creates the selection window, which restores and tests the stored location; it is shown
+    // only when that did not already bring up the launcher.
+    void start();
+
+private:
+    ProgramFolder programFolder_;
+    Prompts &prompts_;
+    WindowRegistry windows_;
+};

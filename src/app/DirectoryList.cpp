@@ -1,0 +1,73 @@
+#include "app/DirectoryList.h"
+
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QHeaderView>
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+
+QStringList foldersFromRoot(const QString &path)
+{
+    QStringList chain;
+    QString folder = path;
+    while (true) {
+        chain.prepend(folder);
+        if (QDir(folder).isRoot())
+            break;
+        folder = QFileInfo(folder).absolutePath();
+    }
+    return chain;
+}
+
+} // namespace
+
+DirectoryList::DirectoryList(QWidget *parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(12);
+    connect(this, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item) { setPath(item->data(0, PathRole).toString()); });
+}
+
+bool DirectoryList::setPath(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo folder(path);
+    if (!folder.isDir())
+        return false;
+    path_ = QDir::cleanPath(folder.absoluteFilePath());
+    rebuild();
+    emit pathChanged(path_);
+    return true;
+}
+
+void DirectoryList::rebuild()
+{
+    clear();
+    const QFileIconProvider icons;
+    const QIcon folderIcon = icons.icon(QFileIconProvider::Folder);
+
+    QTreeWidgetItem *open = nullptr;
+    for (const QString &folder : foldersFromRoot(path_)) {
+        const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        auto *item = open ? new QTreeWidgetItem(open, {name}) : new QTreeWidgetItem(this, {name});
+        item->setIcon(0, folderIcon);
+        item->setData(0, PathRole, folder);
+        open = item;
+    }
+    const QDir openFolder(path_);
+    const QStringList subfolders = openFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : subfolders) {
+        auto *item = new QTreeWidgetItem(open, {name});
+        item->setIcon(0, folderIcon);
+        item->setData(0, PathRole, openFolder.filePath(name));
+    }
+    expandAll();
+    setCurrentItem(open);
+}

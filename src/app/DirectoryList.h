@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QTreeWidget>
+
+// A folder browser in the classic style: the chain of folders from the root down to the open
+// folder, and below it the open folder's subfolders. Double-clicking (or Enter on) a folder
+// opens it; the open folder, not the highlighted one, is the list's path.
+class DirectoryList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit DirectoryList(QWidget *parent = nullptr);
+
+    QString path() const { return path_; }
+    // Opens the folder. Fails, leaving the list where it was, when there is no such folder.
+    bool setPath(const QString &path);
+
+signals:
+    void pathChanged(const QString &path);
+
+private:
+    void rebuild();
+
+    QString path_;
+};

@@ -1,0 +1,102 @@
+#include "app/Form2.h"
+
+#include "app/ActiveLabel.h"
+#include "app/Application.h"
+#include "app/DirectoryList.h"
+#include "app/DriveList.h"
+#include "app/Prompts.h"
+#include "app/Twips.h"
+#include "launcher/frmMain.h"
+#include "utilities/about/frmAbout.h"
+#include "utilities/about/frmAboutUitbreiding.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), app_(app)
+{
+    // A tool window does not end the program when closed unless told to; this one is the
+    // start-up window, and closing it before the launcher appeared must end the program.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral(" Select Vantrax Folder"));
+    setFixedSize(twipsToPixels(7215), twipsToPixels(5190));
+
+    Drive1 = new DriveList(this);
+    Drive1->setGeometry(twipsRect(120, 120, 3600, 315));
+    Dir1 = new DirectoryList(this);
+    Dir1->setGeometry(twipsRect(120, 540, 3600, 4530));
+    Label1 = new QLabel(QStringLiteral("Please select your Vantrax folder."), this);
+    Label1->setGeometry(twipsRect(3840, 120, 3255, 300));
+    Command1 = new QPushButton(QStringLiteral("Select"), this);
+    Command1->setGeometry(twipsRect(3840, 540, 1500, 405));
+    Label2 = new QLabel(QStringLiteral("Select Mod:"), this);
+    Label2->setGeometry(twipsRect(3840, 1260, 2400, 255));
+    Text1 = new QLineEdit(DefaultModName, this);
+    Text1->setGeometry(twipsRect(3840, 1560, 2400, 345));
+    Image1 = new ActiveLabel(this);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setGeometry(twipsRect(6000, 3990, 1020, 900));
+    Image1->setCursor(Qt::PointingHandCursor);
+
+    Dir1->setPath(QDir::currentPath());
+    Drive1->showDriveOf(Dir1->path());
+
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Drive1, &QComboBox::activated, this, &Form2::Drive1_Change);
+    connect(Dir1, &DirectoryList::pathChanged, Drive1, &DriveList::showDriveOf);
+    connect(Image1, &ActiveLabel::clicked, this, &Form2::Image1_Click);
+}
+
+GameLocation Form2::location() const
+{
+    return GameLocation{Dir1->path(), Text1->text()};
+}
+
+void Form2::Form_Load()
+{
+    if (LoadPath())
+        Command1_Click();
+}
+
+bool Form2::LoadPath()
+{
+    const Result<QString> folder = readStoredValue(app_.programFolder(), GameFolderStore);
+    if (!folder.ok() || !Dir1->setPath(folder.value()))
+        return false;
+    const Result<QString> mod = readStoredValue(app_.programFolder(), ModNameStore);
+    if (!mod.ok())
+        return false;
+    Text1->setText(mod.value());
+    return true;
+}
+
+void Form2::Opslaan()
+{
+    storeGameLocation(app_.programFolder(), location());
+}
+
+void Form2::Command1_Click()
+{
+    if (!testGameFolder(Dir1->path()).ok()) {
+        app_.prompts().messageBox(this, QStringLiteral("Vantrax NOT FOUND!"), Prompts::Critical);
+        return;
+    }
+    app_.windows().show<frmMain>();
+    hide();
+    Opslaan();
+}
+
+void Form2::Drive1_Change()
+{
+    Dir1->setPath(Drive1->drive());
+}
+
+void Form2::Image1_Click()
+{
+    app_.windows().show<frmAbout>(this);
+    app_.windows().show<frmAboutUitbreiding>(this);
+}

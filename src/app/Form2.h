@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/GameLocation.h"
+
+#include <QWidget>
+
+class ActiveLabel;
+class Application;
+class DirectoryList;
+class DriveList;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The start-up window, where the user points the program at the game's installation folder and
+// names the mod to work on. It stays alive, hidden, for the whole run: the folder its list is
+// in and the text of its mod box are the game location every editor reads.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(Application &app);
+
+    GameLocation location() const;
+
+    // Stores the location shown; failures are silent, the window keeps what it shows.
+    void Opslaan();
+    // Restores the stored location into the window; false on the first step that fails.
+    bool LoadPath();
+
+    DriveList *Drive1;
+    DirectoryList *Dir1;
+    QLabel *Label1;
+    QPushButton *Command1;
+    QLabel *Label2;
+    QLineEdit *Text1;
+    ActiveLabel *Image1;
+
+public slots:
+    void Form_Load();
+    void Command1_Click();
+    void Drive1_Change();
+    void Image1_Click();
+
+private:
+    Application &app_;
+};

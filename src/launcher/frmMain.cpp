@@ -1,0 +1,177 @@
+#include "launcher/frmMain.h"
+
+#include "app/ActiveLabel.h"
+#include "app/Application.h"
+#include "app/Form2.h"
+#include "app/Prompts.h"
+#include "app/Twips.h"
+#include "utilities/about/frmAbout.h"
+#include "utilities/about/frmAboutUitbreiding.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Red(255, 0, 0);
+const QColor Orange(255, 128, 0);
+
+QFont sansSerif(qreal pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+frmMain::frmMain(Application &app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app),
+      background_(QStringLiteral(":/images/background.png"))
+{
+    setWindowTitle(QStringLiteral("Orvanthe Editor"));
+    setFixedSize(twipsToPixels(12000), twipsToPixels(7995));
+    setMouseTracking(true);
+
+    const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
+    Label5 = addEntry(QStringLiteral("Change Bot Names"), 240, 240, Black, &frmMain::Label5_Click);
+    Label10 = addEntry(QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, nullptr);
+    Label1 = addEntry(QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
+    Label7 = addEntry(QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
+    Label6 = addEntry(QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
+    Label4 = addEntry(QStringLiteral("Tweak Editor"), 240, 3840, Black, nullptr);
+    Label9 = addEntry(QStringLiteral("Forum"), 240, 4560, Black, &frmMain::Label9_Click);
+    Label11 = addEntry(QStringLiteral("Change mod / Vantrax path"), 240, 5280, buttonText, &frmMain::Label11_Click);
+    Label2 = addEntry(QStringLiteral("X"), 11400, 120, buttonText, &frmMain::Label2_Click);
+
+    // The version mark, the contact line and the logo take the mouse without lighting anything.
+    Label8 = new ActiveLabel(QStringLiteral("V3.4"), this);
+    Label8->setFont(sansSerif(9.75, true));
+    setTextColour(Label8, Orange);
+    Label8->move(twipsToPixels(120), twipsToPixels(7680));
+    Label8->adjustSize();
+    Label3 = new ActiveLabel(QStringLiteral("vantrax@orvanthe.example"), this);
+    Label3->setFont(sansSerif(12, true));
+    setTextColour(Label3, Orange);
+    Label3->move(twipsToPixels(8640), twipsToPixels(7560));
+    Label3->adjustSize();
+    Image1 = new ActiveLabel(this);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setGeometry(twipsRect(10740, 840, 1020, 900));
+    Image1->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &ActiveLabel::clicked, this, &frmMain::Image1_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+ActiveLabel *frmMain::addEntry(const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+                               void (frmMain::*onClick)())
+{
+    auto *label = new ActiveLabel(caption, this);
+    label->setFont(sansSerif(24));
+    setTextColour(label, colour);
+    label->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    label->adjustSize();
+    label->setCursor(Qt::PointingHandCursor);
+    connect(label, &ActiveLabel::mouseMoved, this, [this, label] { highlight(label); });
+    if (onClick)
+        connect(label, &ActiveLabel::clicked, this, onClick);
+    activeLabels_ << label;
+    return label;
+}
+
+void frmMain::highlight(ActiveLabel *lit)
+{
+    for (ActiveLabel *label : std::as_const(activeLabels_))
+        setTextColour(label, label == lit ? Red : Black);
+}
+
+void frmMain::Form_MouseMove()
+{
+    highlight(nullptr);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *)
+{
+    Form_MouseMove();
+}
+
+void frmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void frmMain::Label1_Click()
+{
+    setTextColour(Label1, Black);
+}
+
+void frmMain::Label2_Click()
+{
+    confirmExit();
+}
+
+void frmMain::Label5_Click()
+{
+    setTextColour(Label5, Black);
+}
+
+void frmMain::Label6_Click()
+{
+    setTextColour(Label6, Black);
+}
+
+void frmMain::Label7_Click()
+{
+    setTextColour(Label7, Black);
+}
+
+void frmMain::Label9_Click()
+{
+    setTextColour(Label9, Black);
+}
+
+void frmMain::Label11_Click()
+{
+    setTextColour(Label11, Black);
+    app_.windows().show<Form2>(this);
+}
+
+void frmMain::Image1_Click()
+{
+    app_.windows().show<frmAbout>(this);
+    app_.windows().show<frmAboutUitbreiding>(this);
+}
+
+bool frmMain::confirmExit()
+{
+    if (app_.prompts().messageBox(this, QStringLiteral("Are you sure you want exit?"),
+                                  Prompts::YesNo | Prompts::Information) != Prompts::Yes)
+        return false;
+    app_.prompts().endProcess();
+    return true;
+}
+
+// The launcher has no frame of its own, but the window system can still ask it to close
+// (Alt+F4, the task bar): that asks the same question as the "X".
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (confirmExit())
+        event->accept();
+    else
+        event->ignore();
+}

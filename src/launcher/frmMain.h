@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class ActiveLabel;
+class Application;
+
+// The launcher: a picture with a column of entries, one per editor or tool. The entries light
+// up red under the mouse; the "X" in the corner ends the program after a question.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Application &app);
+
+    ActiveLabel *Label5;
+    ActiveLabel *Label10;
+    ActiveLabel *Label1;
+    ActiveLabel *Label7;
+    ActiveLabel *Label6;
+    ActiveLabel *Label4;
+    ActiveLabel *Label9;
+    ActiveLabel *Label11;
+    ActiveLabel *Label2;
+    ActiveLabel *Label8;
+    ActiveLabel *Label3;
+    ActiveLabel *Image1;
+
+public slots:
+    void Form_MouseMove();
+    void Label1_Click();
+    void Label2_Click();
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label9_Click();
+    void Label11_Click();
+    void Image1_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ActiveLabel *addEntry(const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+                          void (frmMain::*onClick)());
+    void highlight(ActiveLabel *lit);
+    bool confirmExit();
+
+    Application &app_;
+    QPixmap background_;
+    QList<ActiveLabel *> activeLabels_;
+};

@@ -1,0 +1,16 @@
+#include "app/Application.h"
+#include "app/Prompts.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+
+    DialogPrompts prompts;
+    Application app(ProgramFolder::standardPath(), prompts);
+    app.start();
+    return QApplication::exec();
+}

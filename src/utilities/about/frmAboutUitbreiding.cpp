@@ -1,0 +1,41 @@
+#include "utilities/about/frmAboutUitbreiding.h"
+
+#include "app/Application.h"
+#include "utilities/about/frmAbout.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTimer>
+
+frmAboutUitbreiding::frmAboutUitbreiding(Application &app)
+    : UnfoldingWindow(810, 945, 1005, 90), app_(app), picture_(QStringLiteral(":/images/about-strip.png"))
+{
+    setWindowTitle(QStringLiteral("Form3"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void frmAboutUitbreiding::Form_Load()
+{
+    if (frmAbout *about = app_.windows().get<frmAbout>(parentWidget()))
+        about->move(x() + width(), y());
+}
+
+void frmAboutUitbreiding::Timer1_Timer()
+{
+    setHeightTwips(heightTwips() + 50);
+    if (heightTwips() >= FinalHeightTwips) {
+        Timer1->stop();
+        if (frmAbout *about = app_.windows().find<frmAbout>())
+            about->setVisible(true);
+        setHeightTwips(FinalHeightTwips);
+    }
+}
+
+void frmAboutUitbreiding::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}

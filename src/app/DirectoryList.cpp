@@ -42,13 +42,23 @@ bool DirectoryList::setPath(const QString &path)
     if (!folder.isDir())
         return false;
     path_ = QDir::cleanPath(folder.absoluteFilePath());
-    rebuild();
+    itemsOutOfDate_ = true;
+    if (isVisible())
+        rebuild();
     emit pathChanged(path_);
     return true;
 }
 
+void DirectoryList::showEvent(QShowEvent *event)
+{
+    if (itemsOutOfDate_)
+        rebuild();
+    QTreeWidget::showEvent(event);
+}
+
 void DirectoryList::rebuild()
 {
+    itemsOutOfDate_ = false;
     clear();
     const QFileIconProvider icons;
     const QIcon folderIcon = icons.icon(QFileIconProvider::Folder);

@@ -18,8 +18,14 @@ public:
 signals:
     void pathChanged(const QString &path);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void rebuild();
 
     QString path_;
+    // The items are built only while the list is seen: the window that holds it stays hidden
+    // through most runs, and listing folders with their icons is slow.
+    bool itemsOutOfDate_ = true;
 };

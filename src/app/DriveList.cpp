@@ -4,8 +4,12 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
-DriveList::DriveList(QWidget *parent) : QComboBox(parent)
+DriveList::DriveList(QWidget *parent) : QComboBox(parent) {}
+
+void DriveList::listVolumes()
 {
+    listed_ = true;
+    const QSignalBlocker quiet(this);
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady())
             continue;
@@ -17,8 +21,20 @@ DriveList::DriveList(QWidget *parent) : QComboBox(parent)
     }
 }
 
+void DriveList::showEvent(QShowEvent *event)
+{
+    if (!listed_) {
+        listVolumes();
+        showDriveOf(shownPath_);
+    }
+    QComboBox::showEvent(event);
+}
+
 void DriveList::showDriveOf(const QString &path)
 {
+    shownPath_ = path;
+    if (!listed_)
+        return;
     const QSignalBlocker quiet(this);
     const int index = findData(QStorageInfo(path).rootPath());
     if (index >= 0)

@@ -12,4 +12,15 @@ public:
     QString drive() const { return currentData().toString(); }
     // Shows the volume that holds the path, without reporting it as the user's choice.
     void showDriveOf(const QString &path);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void listVolumes();
+
+    // The volumes are listed when the list is first seen: the window that holds it stays
+    // hidden through most runs.
+    bool listed_ = false;
+    QString shownPath_;
 };

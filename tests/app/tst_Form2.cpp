@@ -205,7 +205,7 @@ void tst_Form2::storedValuesReadBackUnchanged()
 
 void tst_Form2::folderListOpensOnlyExistingFolders()
 {
-    Form2 *form = app_->windows().get<Form2>();
+    Form2 *form = app_->windows().show<Form2>();
     DirectoryList *list = form->Dir1;
     QVERIFY(list->setPath(game_));
 

@@ -3,6 +3,7 @@
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
 #include "app/Form2.h"
+#include "app/ProgramInfo.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "utilities/about/frmAbout.h"
@@ -62,7 +63,7 @@ frmMain::frmMain(Application &app)
     setTextColour(Label8, Orange);
     Label8->move(twipsToPixels(120), twipsToPixels(7680));
     Label8->adjustSize();
-    Label3 = new ActiveLabel(QStringLiteral("vantrax@orvanthe.example"), this);
+    Label3 = new ActiveLabel(ContactAddress, this);
     Label3->setFont(sansSerif(12, true));
     setTextColour(Label3, Orange);
     Label3->move(twipsToPixels(8640), twipsToPixels(7560));

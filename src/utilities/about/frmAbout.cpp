@@ -1,6 +1,7 @@
 #include "utilities/about/frmAbout.h"
 
 #include "app/Application.h"
+#include "app/ProgramInfo.h"
 #include "app/Twips.h"
 #include "launcher/frmMain.h"
 #include "utilities/about/frmAboutUitbreiding.h"
@@ -33,7 +34,7 @@ frmAbout::frmAbout(Application &app) : UnfoldingWindow(2295, 1500, 5730, 90), ap
     picIcon->setGeometry(twipsRect(120, 240, 540, 540));
     lblTitle = labelAt(QStringLiteral("Orvanthe Editor"), 960, 240, this);
     lblVersion = labelAt(QStringLiteral("Version 3.4.0"), 960, 600, this);
-    Label1 = labelAt(QStringLiteral("vantrax@orvanthe.example"), 960, 1200, this);
+    Label1 = labelAt(ContactAddress, 960, 1200, this);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(twipsRect(4245, 1200, 1260, 345));
     cmdOK->setDefault(true);

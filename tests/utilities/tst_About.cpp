@@ -72,9 +72,6 @@ void tst_About::opensBesideItsStrip()
     QCOMPARE(about_->y(), panel_->y());
     QCOMPARE(about_->size(), QSize(382, 6));
     QCOMPARE(about_->heightTwips(), 90);
-    QCOMPARE(about_->lblTitle->text(), QStringLiteral("Orvanthe Editor"));
-    QCOMPARE(about_->lblVersion->text(), QStringLiteral("Version 3.4.0"));
-    QCOMPARE(about_->picIcon->pixmap().size(), QSize(32, 32));
     QCOMPARE(about_->parentWidget(), app_->windows().find<Form2>());
 }
 

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Form2.h"
+#include "app/Prompts.h"
 #include "launcher/frmMain.h"
 
 Application::Application(QString programFolder, Prompts &prompts)
@@ -19,4 +20,11 @@ void Application::start()
     Form2 *selection = windows_.get<Form2>();
     if (selection && !windows_.find<frmMain>())
         selection->show();
+}
+
+bool Application::succeeded(QWidget *parent, const Status &status)
+{
+    if (!status.ok())
+        prompts_.messageBox(parent, status.error(), Prompts::Critical);
+    return status.ok();
 }

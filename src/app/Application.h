@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 
 class Prompts;
+class QWidget;
 
 // What every window shares: the program folder, the way to ask the user, the windows, and the
 // game location held by the selection window.
@@ -19,6 +20,10 @@ public:
     // The folder and mod the selection window shows at this moment, confirmed or not. When that
     // window was closed, asking creates it again from the stored location.
     GameLocation gameLocation();
+
+    // Shows a failure to the user (a message box titled "Vantrax Editor", style 16, with the
+    // failure's text, which names the file and the reason). Returns whether the status is ok.
+    bool succeeded(QWidget *parent, const Status &status);
 
     // Creates the selection window, which restores and tests the stored location; it is shown
     // only when that did not already bring up the launcher.

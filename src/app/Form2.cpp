@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/DirectoryList.h"
 #include "app/DriveList.h"
+#include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "launcher/frmMain.h"
@@ -25,19 +26,19 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     setWindowTitle(QStringLiteral(" Select Vantrax Folder"));
     setFixedSize(twipsToPixels(7215), twipsToPixels(5190));
 
-    Drive1 = new DriveList(this);
+    Drive1 = named(new DriveList(this), "Drive1");
     Drive1->setGeometry(twipsRect(120, 120, 3600, 315));
-    Dir1 = new DirectoryList(this);
+    Dir1 = named(new DirectoryList(this), "Dir1");
     Dir1->setGeometry(twipsRect(120, 540, 3600, 4530));
-    Label1 = new QLabel(QStringLiteral("Please select your Vantrax folder."), this);
+    Label1 = named(new QLabel(QStringLiteral("Please select your Vantrax folder."), this), "Label1");
     Label1->setGeometry(twipsRect(3840, 120, 3255, 300));
-    Command1 = new QPushButton(QStringLiteral("Select"), this);
+    Command1 = named(new QPushButton(QStringLiteral("Select"), this), "Command1");
     Command1->setGeometry(twipsRect(3840, 540, 1500, 405));
-    Label2 = new QLabel(QStringLiteral("Select Mod:"), this);
+    Label2 = named(new QLabel(QStringLiteral("Select Mod:"), this), "Label2");
     Label2->setGeometry(twipsRect(3840, 1260, 2400, 255));
-    Text1 = new QLineEdit(DefaultModName, this);
+    Text1 = named(new QLineEdit(DefaultModName, this), "Text1");
     Text1->setGeometry(twipsRect(3840, 1560, 2400, 345));
-    Image1 = new ActiveLabel(this);
+    Image1 = named(new ActiveLabel(this), "Image1");
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     Image1->setGeometry(twipsRect(6000, 3990, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);

@@ -3,6 +3,7 @@
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
 #include "app/Form2.h"
+#include "app/Named.h"
 #include "app/ProgramInfo.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
@@ -47,28 +48,28 @@ frmMain::frmMain(Application &app)
     setMouseTracking(true);
 
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
-    Label5 = addEntry(QStringLiteral("Change Bot Names"), 240, 240, Black, &frmMain::Label5_Click);
-    Label10 = addEntry(QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, nullptr);
-    Label1 = addEntry(QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
-    Label7 = addEntry(QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
-    Label6 = addEntry(QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
-    Label4 = addEntry(QStringLiteral("Tweak Editor"), 240, 3840, Black, nullptr);
-    Label9 = addEntry(QStringLiteral("Forum"), 240, 4560, Black, &frmMain::Label9_Click);
-    Label11 = addEntry(QStringLiteral("Change mod / Vantrax path"), 240, 5280, buttonText, &frmMain::Label11_Click);
-    Label2 = addEntry(QStringLiteral("X"), 11400, 120, buttonText, &frmMain::Label2_Click);
+    Label5 = addEntry("Label5", QStringLiteral("Change Bot Names"), 240, 240, Black, &frmMain::Label5_Click);
+    Label10 = addEntry("Label10", QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, nullptr);
+    Label1 = addEntry("Label1", QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
+    Label7 = addEntry("Label7", QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
+    Label6 = addEntry("Label6", QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
+    Label4 = addEntry("Label4", QStringLiteral("Tweak Editor"), 240, 3840, Black, nullptr);
+    Label9 = addEntry("Label9", QStringLiteral("Forum"), 240, 4560, Black, &frmMain::Label9_Click);
+    Label11 = addEntry("Label11", QStringLiteral("Change mod / Vantrax path"), 240, 5280, buttonText, &frmMain::Label11_Click);
+    Label2 = addEntry("Label2", QStringLiteral("X"), 11400, 120, buttonText, &frmMain::Label2_Click);
 
     // The version mark, the contact line and the logo take the mouse without lighting anything.
-    Label8 = new ActiveLabel(QStringLiteral("V3.4"), this);
+    Label8 = named(new ActiveLabel(QStringLiteral("V3.4"), this), "Label8");
     Label8->setFont(sansSerif(9.75, true));
     setTextColour(Label8, Orange);
     Label8->move(twipsToPixels(120), twipsToPixels(7680));
     Label8->adjustSize();
-    Label3 = new ActiveLabel(ContactAddress, this);
+    Label3 = named(new ActiveLabel(ContactAddress, this), "Label3");
     Label3->setFont(sansSerif(12, true));
     setTextColour(Label3, Orange);
     Label3->move(twipsToPixels(8640), twipsToPixels(7560));
     Label3->adjustSize();
-    Image1 = new ActiveLabel(this);
+    Image1 = named(new ActiveLabel(this), "Image1");
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     Image1->setGeometry(twipsRect(10740, 840, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);
@@ -78,10 +79,10 @@ frmMain::frmMain(Application &app)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-ActiveLabel *frmMain::addEntry(const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+ActiveLabel *frmMain::addEntry(const char *name, const QString &caption, int leftTwips, int topTwips, const QColor &colour,
                                void (frmMain::*onClick)())
 {
-    auto *label = new ActiveLabel(caption, this);
+    auto *label = named(new ActiveLabel(caption, this), name);
     label->setFont(sansSerif(24));
     setTextColour(label, colour);
     label->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));

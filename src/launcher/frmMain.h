@@ -43,7 +43,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ActiveLabel *addEntry(const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+    ActiveLabel *addEntry(const char *name, const QString &caption, int leftTwips, int topTwips, const QColor &colour,
                           void (frmMain::*onClick)());
     void highlight(ActiveLabel *lit);
     bool confirmExit();

@@ -81,6 +81,9 @@ void tst_frmMain::entriesLightUpUnderTheMouse()
 {
     QCOMPARE(launcher_->size(), QSize(800, 533));
     QVERIFY(launcher_->windowFlags() & Qt::FramelessWindowHint);
+    // Controls are found by their design names.
+    QCOMPARE(launcher_->findChild<ActiveLabel *>("Label11"), launcher_->Label11);
+    QCOMPARE(launcher_->findChild<ActiveLabel *>("Image1"), launcher_->Image1);
 
     // Three entries start in the button text colour, the rest black.
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);

@@ -1,5 +1,6 @@
 #include "utilities/about/UnfoldingWindow.h"
 
+#include "app/Named.h"
 #include "app/Twips.h"
 
 #include <QTimer>
@@ -8,7 +9,7 @@ UnfoldingWindow::UnfoldingWindow(int leftTwips, int topTwips, int widthTwips, in
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), heightTwips_(heightTwips)
 {
     setGeometry(twipsRect(leftTwips, topTwips, widthTwips, heightTwips));
-    Timer1 = new QTimer(this);
+    Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &UnfoldingWindow::Timer1_Timer);
     Timer1->start();

@@ -1,6 +1,7 @@
 #include "utilities/about/frmAbout.h"
 
 #include "app/Application.h"
+#include "app/Named.h"
 #include "app/ProgramInfo.h"
 #include "app/Twips.h"
 #include "launcher/frmMain.h"
@@ -14,9 +15,9 @@
 
 namespace {
 
-QLabel *labelAt(const QString &text, int leftTwips, int topTwips, QWidget *parent)
+QLabel *labelAt(const char *name, const QString &text, int leftTwips, int topTwips, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = named(new QLabel(text, parent), name);
     label->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
     label->adjustSize();
     return label;
@@ -28,14 +29,14 @@ frmAbout::frmAbout(Application &app) : UnfoldingWindow(2295, 1500, 5730, 90), ap
 {
     setWindowTitle(QStringLiteral("About"));
 
-    picIcon = new QLabel(this);
+    picIcon = named(new QLabel(this), "picIcon");
     picIcon->setPixmap(QPixmap(QStringLiteral(":/images/icon.png")));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setGeometry(twipsRect(120, 240, 540, 540));
-    lblTitle = labelAt(QStringLiteral("Orvanthe Editor"), 960, 240, this);
-    lblVersion = labelAt(QStringLiteral("Version 3.4.0"), 960, 600, this);
-    Label1 = labelAt(ContactAddress, 960, 1200, this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    lblTitle = labelAt("lblTitle", QStringLiteral("Orvanthe Editor"), 960, 240, this);
+    lblVersion = labelAt("lblVersion", QStringLiteral("Version 3.4.0"), 960, 600, this);
+    Label1 = labelAt("Label1", ContactAddress, 960, 1200, this);
+    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setGeometry(twipsRect(4245, 1200, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -7,6 +7,10 @@
 #include "app/ProgramInfo.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "editors/intro/frmIntro.h"
+#include "editors/maxbots/Form1.h"
+#include "editors/scores/frmScore2.h"
+#include "editors/strategies/frmStrategies.h"
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 
@@ -49,7 +53,7 @@ frmMain::frmMain(Application &app)
 
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
     Label5 = addEntry("Label5", QStringLiteral("Change Bot Names"), 240, 240, Black, &frmMain::Label5_Click);
-    Label10 = addEntry("Label10", QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, nullptr);
+    Label10 = addEntry("Label10", QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, &frmMain::Label10_Click);
     Label1 = addEntry("Label1", QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
     Label7 = addEntry("Label7", QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
     Label6 = addEntry("Label6", QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
@@ -120,6 +124,7 @@ void frmMain::paintEvent(QPaintEvent *)
 void frmMain::Label1_Click()
 {
     setTextColour(Label1, Black);
+    app_.windows().show<Form1>(this);
 }
 
 void frmMain::Label2_Click()
@@ -135,16 +140,23 @@ void frmMain::Label5_Click()
 void frmMain::Label6_Click()
 {
     setTextColour(Label6, Black);
+    app_.windows().show<frmScore2>(this);
 }
 
 void frmMain::Label7_Click()
 {
     setTextColour(Label7, Black);
+    app_.windows().show<frmIntro>(this);
 }
 
 void frmMain::Label9_Click()
 {
     setTextColour(Label9, Black);
+}
+
+void frmMain::Label10_Click()
+{
+    app_.windows().show<frmStrategies>(this);
 }
 
 void frmMain::Label11_Click()

@@ -34,6 +34,7 @@ public slots:
     void Label6_Click();
     void Label7_Click();
     void Label9_Click();
+    void Label10_Click();
     void Label11_Click();
     void Image1_Click();
 

@@ -172,6 +172,17 @@ void tst_frmMain::entriesOpenTheirWindowsInFront()
     QCOMPARE(app_->windows().find<Form2>(), form);
     QCOMPARE(form->Text1->text(), QStringLiteral("Desert"));
 
+    // Each editor entry opens its window, owned by the launcher.
+    const QList<QPair<QLabel *, const char *>> editors = {{launcher_->Label1, "Form1"},
+                                                         {launcher_->Label10, "frmStrategies"},
+                                                         {launcher_->Label6, "frmScore2"},
+                                                         {launcher_->Label7, "frmIntro"}};
+    for (const auto &[entry, window] : editors) {
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QWidget *opened = launcher_->findChild<QWidget *>(window, Qt::FindDirectChildrenOnly);
+        QVERIFY2(opened && opened->isVisible() && opened->isWindow(), window);
+    }
+
     QTest::mouseClick(launcher_->Image1, Qt::LeftButton);
     frmAbout *about = app_->windows().find<frmAbout>();
     frmAboutUitbreiding *panel = app_->windows().find<frmAboutUitbreiding>();

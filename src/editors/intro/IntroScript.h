@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The selected mod's start-up script, below the mod folder, which plays the intro movies.
+inline const QString IntroScriptFile = QStringLiteral("/Init.con");
+// The last choice: "True" or "False" for each option, in the order of IntroOption.
+inline const QString IntroStore = QStringLiteral("intro.ini");
+
+// The three versions of the start-up script the user chooses from.
+enum class IntroOption {
+    SkipWithEsc, // every movie can be skipped with Esc
+    Complete,    // no movie at all
+    Reset,       // the game's own script
+};
+
+QString introScript(IntroOption option);
+
+// The state file's lines for the options' states, in the order of IntroOption.
+QStringList introStoreLines(const QList<bool> &selected);
+// The states read from the state file's lines, in the order of IntroOption, up to the first
+// line that is not "True" or "False" (in any letter case, blanks around it allowed).
+QList<bool> parseIntroStore(const QStringList &lines);

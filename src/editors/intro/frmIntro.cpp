@@ -1,0 +1,89 @@
+#include "editors/intro/frmIntro.h"
+
+#include "app/Application.h"
+#include "app/Named.h"
+#include "app/TextFiles.h"
+#include "app/Twips.h"
+#include "editors/intro/IntroScript.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+
+frmIntro::frmIntro(Application &app)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      app_(app)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Remove Intro"));
+    setFixedSize(twipsToPixels(3390), twipsToPixels(2115));
+
+    optEscTrue = named(new QRadioButton(QStringLiteral("Skip intro with Esc"), this), "optEscTrue");
+    optEscTrue->setGeometry(twipsRect(240, 180, 2895, 300));
+    optEscTrue->setChecked(true);
+    optComplete = named(new QRadioButton(QStringLiteral("Remove complete intro"), this), "optComplete");
+    optComplete->setGeometry(twipsRect(240, 540, 2895, 300));
+    optReset = named(new QRadioButton(QStringLiteral("Reset"), this), "optReset");
+    optReset->setGeometry(twipsRect(240, 900, 2895, 300));
+    cmdRemove = named(new QPushButton(QStringLiteral("Remove!"), this), "cmdRemove");
+    cmdRemove->setGeometry(twipsRect(240, 1440, 2895, 435));
+
+    optionGroup_ = new QButtonGroup(this);
+    for (QRadioButton *option : options())
+        optionGroup_->addButton(option);
+
+    connect(cmdRemove, &QPushButton::clicked, this, &frmIntro::cmdRemove_Click);
+}
+
+void frmIntro::Form_Load()
+{
+    for (QRadioButton *option : options()) {
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::Window, this->palette().color(QPalette::Window));
+        option->setPalette(palette);
+        option->setAutoFillBackground(true);
+    }
+    LoadValues();
+}
+
+void frmIntro::cmdRemove_Click()
+{
+    QList<bool> selected;
+    for (const QRadioButton *option : options())
+        selected << option->isChecked();
+
+    // With no option selected (the state file can leave it so) the script stays as it is.
+    const qsizetype chosen = selected.indexOf(true);
+    if (chosen >= 0) {
+        const QString file = app_.gameLocation().modFile(IntroScriptFile);
+        if (!app_.succeeded(this, writeWholeText(file, introScript(static_cast<IntroOption>(chosen)))))
+            return;
+    }
+    SaveValues(selected);
+}
+
+// Selecting an option clears the others. Clearing the selected one leaves none selected, which
+// the group allows only while it is not exclusive.
+void frmIntro::setOption(QRadioButton *option, bool selected)
+{
+    optionGroup_->setExclusive(selected);
+    option->setChecked(selected);
+    optionGroup_->setExclusive(true);
+}
+
+// Sets the options in order from the state file, up to its first line that is not a truth value.
+void frmIntro::LoadValues()
+{
+    const Result<QStringList> lines = app_.programFolder().readLines(IntroStore);
+    if (!lines.ok())
+        return;
+    const QList<bool> states = parseIntroStore(lines.value());
+    for (qsizetype i = 0; i < states.size(); ++i)
+        setOption(options().at(i), states.at(i));
+}
+
+void frmIntro::SaveValues(const QList<bool> &selected)
+{
+    app_.succeeded(this, app_.programFolder().writeLines(IntroStore, introStoreLines(selected)));
+}

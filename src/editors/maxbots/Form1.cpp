@@ -1,0 +1,142 @@
+#include "editors/maxbots/Form1.h"
+
+#include "app/Application.h"
+#include "app/Named.h"
+#include "app/TextFiles.h"
+#include "app/Twips.h"
+#include "editors/maxbots/AIDefaultFile.h"
+#include "utilities/about/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ClientWidth = 5175;
+constexpr int ClientHeight = 2145;
+
+QString selectedBotsText(int bots)
+{
+    return QStringLiteral("Selected bots: %1").arg(bots);
+}
+
+} // namespace
+
+Form1::Form1(Application &app)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      app_(app)
+{
+    setWindowTitle(QStringLiteral("Orvanthe Bot Changer"));
+
+    // The menu bar sits above the client area, whose controls are placed as designed.
+    auto *menuBar = new QMenuBar(this);
+    mnuFile = named(menuBar->addMenu(QStringLiteral("File")), "mnuFile");
+    mnuFileSave = named(mnuFile->addAction(QStringLiteral("Save")), "mnuFileSave");
+    mnuFileReset = named(mnuFile->addAction(QStringLiteral("Reset and save")), "mnuFileReset");
+    mnuHelp = named(menuBar->addMenu(QStringLiteral("Help")), "mnuHelp");
+    mnuHelpAbout = named(mnuHelp->addAction(QStringLiteral("About")), "mnuHelpAbout");
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+
+    Slider1 = named(new QSlider(Qt::Horizontal, client), "Slider1");
+    Slider1->setRange(FewestBots, MostBots);
+    Slider1->setValue(StockBots);
+    Slider1->setSingleStep(1);
+    Slider1->setPageStep(5);
+    Slider1->setTickPosition(QSlider::TicksBelow);
+    Slider1->setTickInterval(16);
+    Slider1->setGeometry(twipsRect(0, 60, ClientWidth, 495));
+    Label1 = named(new QLabel(selectedBotsText(StockBots), client), "Label1");
+    Label1->setGeometry(twipsRect(120, 660, 2895, 255));
+    Label2 = named(new QLabel(QStringLiteral("Default bots: 16"), client), "Label2");
+    Label2->setGeometry(twipsRect(120, 960, 2895, 255));
+    Label3 = named(new QLabel(QStringLiteral("Warning: 256 bots can make the game very slow!!!"), client),
+                   "Label3");
+    Label3->setGeometry(twipsRect(120, 1260, 4935, 255));
+    QPalette warning = Label3->palette();
+    warning.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label3->setPalette(warning);
+    Command2 = named(new QPushButton(QStringLiteral("Reset and Save"), client), "Command2");
+    Command2->setGeometry(twipsRect(120, 1650, 2400, 375));
+    Command1 = named(new QPushButton(QStringLiteral("Save"), client), "Command1");
+    Command1->setGeometry(twipsRect(2655, 1650, 2400, 375));
+
+    connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &Form1::mnuFileSave_Click);
+    connect(mnuFileReset, &QAction::triggered, this, &Form1::mnuFileReset_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+}
+
+void Form1::Form_Load()
+{
+    LoadValues();
+}
+
+// Every change of the value, by mouse or keyboard, shows in the label.
+void Form1::Slider1_Change()
+{
+    Label1->setText(selectedBotsText(Slider1->value()));
+}
+
+void Form1::Command1_Click()
+{
+    const QString file = app_.gameLocation().gameFile(AIDefaultFile);
+    if (app_.succeeded(this, writeWholeText(file, composeAIDefault(Slider1->value()))))
+        SaveValues();
+}
+
+void Form1::Command2_Click()
+{
+    Slider1->setValue(StockBots);
+    Command1_Click();
+}
+
+void Form1::mnuFileSave_Click()
+{
+    Command1_Click();
+}
+
+void Form1::mnuFileReset_Click()
+{
+    Command2_Click();
+}
+
+void Form1::mnuHelpAbout_Click()
+{
+    app_.windows().show<frmAbout>(this);
+}
+
+// Closing only hides the window, so it keeps the chosen count for the next opening.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    hide();
+}
+
+// A missing or unusable state file leaves the stock count.
+void Form1::LoadValues()
+{
+    const Result<QStringList> lines = app_.programFolder().readLines(MaxBotsStore);
+    if (!lines.ok())
+        return;
+    if (const std::optional<int> bots = parseMaxBots(lines.value()))
+        Slider1->setValue(*bots);
+}
+
+void Form1::SaveValues()
+{
+    app_.succeeded(this, app_.programFolder().writeLines(MaxBotsStore, {QString::number(Slider1->value())}));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The seven basic score values, as the user typed them: free text, nothing converted or
+// trimmed. The starting values are those of the game's stock module.
+struct ScoreValues {
+    QString kill = QStringLiteral("1");
+    QString teamKill = QStringLiteral("-3");
+    QString suicide = QStringLiteral("-2");
+    QString revive = QStringLiteral("1");
+    QString heal = QStringLiteral("1");
+    QString resupply = QStringLiteral("1");
+    QString repair = QStringLiteral("1");
+};
+
+// The scoring module, below the selected mod's folder.
+inline const QString ScoringModuleSuffix = QStringLiteral("/python/game/scoringCommon.py");
+// The editor's last values in the program folder, one per line in row order.
+inline const QString ScoreStateFile = QStringLiteral("Score.ini");
+
+// The two fixed pieces of the module, cut at line boundaries from the stock module the program
+// carries: the front piece (its first eight lines: the header comment and the imports) and the
+// remainder after the seven assignments (from its seventeenth line, "SCORE_STRATEGIC = 1", on).
+struct ScoringPieces {
+    QString txtVoorstuk;
+    QString txtEinde;
+};
+const ScoringPieces &scoringPieces();
+
+// The whole module: the front piece, an empty line, the seven assignments ("SCORE_KILL = "
+// and the value as typed, each on a line of its own), then the remainder. With the starting
+// values this is the stock module.
+QString composeScoringModule(const ScoreValues &values);
+
+// The state file's lines, in row order.
+QStringList scoreStateLines(const ScoreValues &values);
+// Takes the lines read from a state file in row order. A short file sets only the values it
+// holds; lines after the seventh are ignored.
+void applyScoreStateLines(ScoreValues &values, const QStringList &lines);

@@ -1,0 +1,114 @@
+#include "editors/scores/frmScore2.h"
+
+#include "app/Application.h"
+#include "app/TextFiles.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmScore2::frmScore2(Application &app)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), app_(app)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Score Editor"));
+
+    const ScoreValues builtIn;
+    auto *rows = new QGridLayout;
+    int row = 0;
+    auto addRow = [&](QLabel *&label, const char *caption, QLineEdit *&field, const char *name,
+                      const QString &value) {
+        ++row;
+        label = new QLabel(QLatin1StringView(caption));
+        label->setObjectName(QStringLiteral("Label%1").arg(row));
+        field = new QLineEdit(value);
+        field->setObjectName(QLatin1StringView(name));
+        field->setMaxLength(3);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-000")) * 2);
+        rows->addWidget(label, row - 1, 0);
+        rows->addWidget(field, row - 1, 1);
+    };
+    addRow(Label1, "Kill", txtKill, "txtKill", builtIn.kill);
+    addRow(Label2, "Teamkill", txtTeamKill, "txtTeamKill", builtIn.teamKill);
+    addRow(Label3, "Suicide", txtSuicide, "txtSuicide", builtIn.suicide);
+    addRow(Label4, "Revive", txtRevive, "txtRevive", builtIn.revive);
+    addRow(Label5, "Heal", txtHeal, "txtHeal", builtIn.heal);
+    addRow(Label6, "Resupply", txtResupply, "txtResupply", builtIn.resupply);
+    addRow(Label7, "Repair", txtRepair, "txtRepair", builtIn.repair);
+
+    Command1 = new QPushButton(QStringLiteral("Save"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Reset and Save"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(rows);
+    layout->addWidget(Command1);
+    layout->addWidget(Command2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &frmScore2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmScore2::Command2_Click);
+}
+
+ScoreValues frmScore2::values() const
+{
+    return ScoreValues{txtKill->text(), txtTeamKill->text(), txtSuicide->text(), txtRevive->text(),
+                       txtHeal->text(), txtResupply->text(), txtRepair->text()};
+}
+
+void frmScore2::showValues(const ScoreValues &v)
+{
+    txtKill->setText(v.kill);
+    txtTeamKill->setText(v.teamKill);
+    txtSuicide->setText(v.suicide);
+    txtRevive->setText(v.revive);
+    txtHeal->setText(v.heal);
+    txtResupply->setText(v.resupply);
+    txtRepair->setText(v.repair);
+}
+
+void frmScore2::Form_Load()
+{
+    LoadValues();
+}
+
+// A missing or unreadable state file leaves the values the window shows. A stored value longer
+// than a field holds is cut to the field's three characters.
+void frmScore2::LoadValues()
+{
+    const Result<QStringList> lines = app_.programFolder().readLines(ScoreStateFile);
+    if (!lines.ok())
+        return;
+    ScoreValues stored = values();
+    applyScoreStateLines(stored, lines.value());
+    showValues(stored);
+}
+
+void frmScore2::SaveValues()
+{
+    app_.succeeded(this, app_.programFolder().writeLines(ScoreStateFile, scoreStateLines(values())));
+}
+
+// The values are remembered only once the module holds them.
+void frmScore2::Command1_Click()
+{
+    const QString txtFinal = composeScoringModule(values());
+    if (app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(ScoringModuleSuffix), txtFinal)))
+        SaveValues();
+}
+
+// Starts over in a new window, which finds no state file and shows the stock values, and saves
+// those. The state file is named here in lower case: names match in any letter case, so it is
+// the same file as "Score.ini".
+void frmScore2::Command2_Click()
+{
+    if (!app_.succeeded(this, app_.programFolder().remove(QStringLiteral("score.ini"))))
+        return;
+    QWidget *owner = parentWidget();
+    app_.windows().unload(this);
+    if (frmScore2 *fresh = app_.windows().show<frmScore2>(owner))
+        fresh->Command1_Click();
+}

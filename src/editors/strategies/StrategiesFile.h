@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The three weights of each of the bots' four standard strategies, as the user typed them: free
+// text, nothing converted or trimmed. The starting values are those of the game's stock file.
+struct StrategyValues {
+    QString attackEnemyAgression = QStringLiteral("1");
+    QString attackEnemyAttacks = QStringLiteral("3");
+    QString attackEnemyDefences = QStringLiteral("0");
+    QString attackNeutralAgression = QStringLiteral("1");
+    QString attackNeutralAttacks = QStringLiteral("3");
+    QString attackNeutralDefences = QStringLiteral("0");
+    QString guardAgression = QStringLiteral("0");
+    QString guardAttacks = QStringLiteral("0");
+    QString guardDefences = QStringLiteral("4");
+    QString defendAgression = QStringLiteral("0");
+    QString defendAttacks = QStringLiteral("1");
+    QString defendDefences = QStringLiteral("3");
+};
+
+// The strategy script, below the selected mod's folder.
+inline const QString StrategiesFileSuffix = QStringLiteral("/AI/AIDefaultStrategies.ai");
+// The game's own strategy script, among the stock texts.
+inline const QString StockStrategiesText = QStringLiteral("AIDefaultStrategies.ai");
+// The editor's last values in the program folder, one per line.
+inline const QString StrategiesStateFile = QStringLiteral("strategies.ini");
+
+// The whole strategy script: the fixed conditions and prerequisites, then the four strategies
+// (Guard, Attack Enemy, Attack Neutral, Defend), all active, each with its three values, and
+// the editor's stamp at the end.
+QString composeStrategies(const StrategyValues &values);
+
+// The state file's lines: Attack Enemy, Attack Neutral, Defend, Guard, three values each.
+QStringList strategyStateLines(const StrategyValues &values);
+// Takes the lines read from a state file in the same order. A short file sets only the values
+// it holds; lines after the twelfth are ignored.
+void applyStrategyStateLines(StrategyValues &values, const QStringList &lines);

@@ -1,0 +1,176 @@
+#include "editors/strategies/frmStrategies.h"
+
+#include "app/Application.h"
+#include "app/StockTexts.h"
+#include "app/TextFiles.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *newField(const char *name, const QString &value)
+{
+    auto *field = new QLineEdit(value);
+    field->setObjectName(QLatin1StringView(name));
+    return field;
+}
+
+} // namespace
+
+frmStrategies::frmStrategies(Application &app)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), app_(app)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Bot Strategie editor"));
+
+    const StrategyValues builtIn;
+    txtAttackEnemyAgression = newField("txtAttackEnemyAgression", builtIn.attackEnemyAgression);
+    txtAttackEnemyAttacks = newField("txtAttackEnemyAttacks", builtIn.attackEnemyAttacks);
+    txtAttackEnemyDefences = newField("txtAttackEnemyDefences", builtIn.attackEnemyDefences);
+    txtAttackNeutralAgression = newField("txtAttackNeutralAgression", builtIn.attackNeutralAgression);
+    txtAttackNeutralAttacks = newField("txtAttackNeutralAttacks", builtIn.attackNeutralAttacks);
+    txtAttackNeutralDefences = newField("txtAttackNeutralDefences", builtIn.attackNeutralDefences);
+    txtGuardAgression = newField("txtGuardAgression", builtIn.guardAgression);
+    txtGuardAttacks = newField("txtGuardAttacks", builtIn.guardAttacks);
+    txtGuardDefences = newField("txtGuardDefences", builtIn.guardDefences);
+    txtDefendAgression = newField("txtDefendAgression", builtIn.defendAgression);
+    txtDefendAttacks = newField("txtDefendAttacks", builtIn.defendAttacks);
+    txtDefendDefences = newField("txtDefendDefences", builtIn.defendDefences);
+
+    SSTab1 = new QTabWidget;
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    // All four captions stay in view: the window is as wide as the row of tabs.
+    SSTab1->setUsesScrollButtons(false);
+    addTab(QStringLiteral("Attack Enemy Base"), {&Label1, &Label2, &Label3},
+           {txtAttackEnemyAgression, txtAttackEnemyAttacks, txtAttackEnemyDefences});
+    addTab(QStringLiteral("Attack Neutral Base"), {&Label4, &Label5, &Label6},
+           {txtAttackNeutralAgression, txtAttackNeutralAttacks, txtAttackNeutralDefences});
+    addTab(QStringLiteral("Guard"), {&Label7, &Label8, &Label9},
+           {txtGuardAgression, txtGuardAttacks, txtGuardDefences});
+    addTab(QStringLiteral("Defend"), {&Label10, &Label11, &Label12},
+           {txtDefendAgression, txtDefendAttacks, txtDefendDefences});
+
+    Command1 = new QPushButton(QStringLiteral("Save"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Reset and Save"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Label13 =
+        new QLabel(QStringLiteral("If you don't know what this does exactly, don't change anything here!"));
+    Label13->setObjectName(QStringLiteral("Label13"));
+    Label13->setWordWrap(true);
+    QPalette warning = Label13->palette();
+    warning.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label13->setPalette(warning);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Command1, 0, Qt::AlignTop);
+    buttons->addWidget(Command2, 0, Qt::AlignTop);
+    buttons->addWidget(Label13, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Command1, &QPushButton::clicked, this, &frmStrategies::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmStrategies::Command2_Click);
+}
+
+void frmStrategies::addTab(const QString &caption, const std::array<QLabel **, 3> &labels,
+                           const std::array<QLineEdit *, 3> &fields)
+{
+    static const char *const RowCaptions[] = {"Agression:", "Attack:", "Defence:"};
+    const int firstLabel = SSTab1->count() * 3 + 1;
+    auto *page = new QWidget;
+    auto *rows = new QFormLayout(page);
+    for (int row = 0; row < 3; ++row) {
+        QLabel *label = new QLabel(QLatin1StringView(RowCaptions[row]));
+        label->setObjectName(QStringLiteral("Label%1").arg(firstLabel + row));
+        rows->addRow(label, fields[row]);
+        *labels[row] = label;
+    }
+    SSTab1->addTab(page, caption);
+}
+
+StrategyValues frmStrategies::values() const
+{
+    StrategyValues v;
+    v.attackEnemyAgression = txtAttackEnemyAgression->text();
+    v.attackEnemyAttacks = txtAttackEnemyAttacks->text();
+    v.attackEnemyDefences = txtAttackEnemyDefences->text();
+    v.attackNeutralAgression = txtAttackNeutralAgression->text();
+    v.attackNeutralAttacks = txtAttackNeutralAttacks->text();
+    v.attackNeutralDefences = txtAttackNeutralDefences->text();
+    v.guardAgression = txtGuardAgression->text();
+    v.guardAttacks = txtGuardAttacks->text();
+    v.guardDefences = txtGuardDefences->text();
+    v.defendAgression = txtDefendAgression->text();
+    v.defendAttacks = txtDefendAttacks->text();
+    v.defendDefences = txtDefendDefences->text();
+    return v;
+}
+
+void frmStrategies::showValues(const StrategyValues &v)
+{
+    txtAttackEnemyAgression->setText(v.attackEnemyAgression);
+    txtAttackEnemyAttacks->setText(v.attackEnemyAttacks);
+    txtAttackEnemyDefences->setText(v.attackEnemyDefences);
+    txtAttackNeutralAgression->setText(v.attackNeutralAgression);
+    txtAttackNeutralAttacks->setText(v.attackNeutralAttacks);
+    txtAttackNeutralDefences->setText(v.attackNeutralDefences);
+    txtGuardAgression->setText(v.guardAgression);
+    txtGuardAttacks->setText(v.guardAttacks);
+    txtGuardDefences->setText(v.guardDefences);
+    txtDefendAgression->setText(v.defendAgression);
+    txtDefendAttacks->setText(v.defendAttacks);
+    txtDefendDefences->setText(v.defendDefences);
+}
+
+void frmStrategies::Form_Load()
+{
+    LoadValues();
+}
+
+// A missing or unreadable state file leaves the values the window shows.
+void frmStrategies::LoadValues()
+{
+    const Result<QStringList> lines = app_.programFolder().readLines(StrategiesStateFile);
+    if (!lines.ok())
+        return;
+    StrategyValues stored = values();
+    applyStrategyStateLines(stored, lines.value());
+    showValues(stored);
+}
+
+void frmStrategies::SaveValues()
+{
+    app_.succeeded(this, app_.programFolder().writeLines(StrategiesStateFile, strategyStateLines(values())));
+}
+
+// The values are remembered only once the script holds them.
+void frmStrategies::Command1_Click()
+{
+    const QString txtFinal = composeStrategies(values());
+    if (app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(StrategiesFileSuffix), txtFinal)))
+        SaveValues();
+}
+
+// Writes the game's stock script back and starts over in a new window, which finds no state
+// file and shows the stock values.
+void frmStrategies::Command2_Click()
+{
+    const QString txtReset = stockText(StockStrategiesText);
+    if (!app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(StrategiesFileSuffix), txtReset)))
+        return;
+    // A state file left behind would bring the old values back into the new window.
+    if (!app_.succeeded(this, app_.programFolder().remove(StrategiesStateFile)))
+        return;
+    QWidget *owner = parentWidget();
+    app_.windows().unload(this);
+    app_.windows().show<frmStrategies>(owner);
+}

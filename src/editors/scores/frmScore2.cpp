@@ -1,6 +1,7 @@
 #include "editors/scores/frmScore2.h"
 
 #include "app/Application.h"
+#include "app/Named.h"
 #include "app/TextFiles.h"
 
 #include <QGridLayout>
@@ -23,8 +24,7 @@ frmScore2::frmScore2(Application &app)
         ++row;
         label = new QLabel(QLatin1StringView(caption));
         label->setObjectName(QStringLiteral("Label%1").arg(row));
-        field = new QLineEdit(value);
-        field->setObjectName(QLatin1StringView(name));
+        field = named(new QLineEdit(value), name);
         field->setMaxLength(3);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-000")) * 2);
         rows->addWidget(label, row - 1, 0);
@@ -38,10 +38,8 @@ frmScore2::frmScore2(Application &app)
     addRow(Label6, "Resupply", txtResupply, "txtResupply", builtIn.resupply);
     addRow(Label7, "Repair", txtRepair, "txtRepair", builtIn.repair);
 
-    Command1 = new QPushButton(QStringLiteral("Save"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Reset and Save"));
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = named(new QPushButton(QStringLiteral("Save")), "Command1");
+    Command2 = named(new QPushButton(QStringLiteral("Reset and Save")), "Command2");
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(rows);

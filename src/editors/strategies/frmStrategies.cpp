@@ -1,6 +1,7 @@
 #include "editors/strategies/frmStrategies.h"
 
 #include "app/Application.h"
+#include "app/Named.h"
 #include "app/StockTexts.h"
 #include "app/TextFiles.h"
 
@@ -12,17 +13,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit *newField(const char *name, const QString &value)
-{
-    auto *field = new QLineEdit(value);
-    field->setObjectName(QLatin1StringView(name));
-    return field;
-}
-
-} // namespace
-
 frmStrategies::frmStrategies(Application &app)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), app_(app)
 {
@@ -30,21 +20,20 @@ frmStrategies::frmStrategies(Application &app)
     setWindowTitle(QStringLiteral("Bot Strategie editor"));
 
     const StrategyValues builtIn;
-    txtAttackEnemyAgression = newField("txtAttackEnemyAgression", builtIn.attackEnemyAgression);
-    txtAttackEnemyAttacks = newField("txtAttackEnemyAttacks", builtIn.attackEnemyAttacks);
-    txtAttackEnemyDefences = newField("txtAttackEnemyDefences", builtIn.attackEnemyDefences);
-    txtAttackNeutralAgression = newField("txtAttackNeutralAgression", builtIn.attackNeutralAgression);
-    txtAttackNeutralAttacks = newField("txtAttackNeutralAttacks", builtIn.attackNeutralAttacks);
-    txtAttackNeutralDefences = newField("txtAttackNeutralDefences", builtIn.attackNeutralDefences);
-    txtGuardAgression = newField("txtGuardAgression", builtIn.guardAgression);
-    txtGuardAttacks = newField("txtGuardAttacks", builtIn.guardAttacks);
-    txtGuardDefences = newField("txtGuardDefences", builtIn.guardDefences);
-    txtDefendAgression = newField("txtDefendAgression", builtIn.defendAgression);
-    txtDefendAttacks = newField("txtDefendAttacks", builtIn.defendAttacks);
-    txtDefendDefences = newField("txtDefendDefences", builtIn.defendDefences);
+    txtAttackEnemyAgression = named(new QLineEdit(builtIn.attackEnemyAgression), "txtAttackEnemyAgression");
+    txtAttackEnemyAttacks = named(new QLineEdit(builtIn.attackEnemyAttacks), "txtAttackEnemyAttacks");
+    txtAttackEnemyDefences = named(new QLineEdit(builtIn.attackEnemyDefences), "txtAttackEnemyDefences");
+    txtAttackNeutralAgression = named(new QLineEdit(builtIn.attackNeutralAgression), "txtAttackNeutralAgression");
+    txtAttackNeutralAttacks = named(new QLineEdit(builtIn.attackNeutralAttacks), "txtAttackNeutralAttacks");
+    txtAttackNeutralDefences = named(new QLineEdit(builtIn.attackNeutralDefences), "txtAttackNeutralDefences");
+    txtGuardAgression = named(new QLineEdit(builtIn.guardAgression), "txtGuardAgression");
+    txtGuardAttacks = named(new QLineEdit(builtIn.guardAttacks), "txtGuardAttacks");
+    txtGuardDefences = named(new QLineEdit(builtIn.guardDefences), "txtGuardDefences");
+    txtDefendAgression = named(new QLineEdit(builtIn.defendAgression), "txtDefendAgression");
+    txtDefendAttacks = named(new QLineEdit(builtIn.defendAttacks), "txtDefendAttacks");
+    txtDefendDefences = named(new QLineEdit(builtIn.defendDefences), "txtDefendDefences");
 
-    SSTab1 = new QTabWidget;
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1 = named(new QTabWidget, "SSTab1");
     // All four captions stay in view: the window is as wide as the row of tabs.
     SSTab1->setUsesScrollButtons(false);
     addTab(QStringLiteral("Attack Enemy Base"), {&Label1, &Label2, &Label3},
@@ -56,13 +45,11 @@ frmStrategies::frmStrategies(Application &app)
     addTab(QStringLiteral("Defend"), {&Label10, &Label11, &Label12},
            {txtDefendAgression, txtDefendAttacks, txtDefendDefences});
 
-    Command1 = new QPushButton(QStringLiteral("Save"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Reset and Save"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Label13 =
-        new QLabel(QStringLiteral("If you don't know what this does exactly, don't change anything here!"));
-    Label13->setObjectName(QStringLiteral("Label13"));
+    Command1 = named(new QPushButton(QStringLiteral("Save")), "Command1");
+    Command2 = named(new QPushButton(QStringLiteral("Reset and Save")), "Command2");
+    Label13 = named(
+        new QLabel(QStringLiteral("If you don't know what this does exactly, don't change anything here!")),
+        "Label13");
     Label13->setWordWrap(true);
     QPalette warning = Label13->palette();
     warning.setColor(QPalette::WindowText, QColor(255, 0, 0));

@@ -4,6 +4,9 @@
 #include "app/ProgramFolder.h"
 #include "app/WindowRegistry.h"
 
+#include <QByteArray>
+#include <QHash>
+
 class Prompts;
 class QWidget;
 
@@ -25,6 +28,11 @@ public:
     // failure's text, which names the file and the reason). Returns whether the status is ok.
     bool succeeded(QWidget *parent, const Status &status);
 
+    // Where Find Next last found its text in each whole-text editor, by the editor's class name:
+    // one past the start of that match, which is how many characters the next search there
+    // skips (0 before the first match). Kept for the whole run, whatever the windows do.
+    QHash<QByteArray, qsizetype> &searchPositions() { return searchPositions_; }
+
     // Creates the selection window, which restores and tests the stored location; it is shown
     // only when that did not already bring up the launcher.
     void start();
@@ -33,4 +41,5 @@ private:
     ProgramFolder programFolder_;
     Prompts &prompts_;
     WindowRegistry windows_;
+    QHash<QByteArray, qsizetype> searchPositions_;
 };

@@ -7,10 +7,12 @@
 #include "app/ProgramInfo.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "editors/botnames/frmBotNames.h"
 #include "editors/intro/frmIntro.h"
 #include "editors/maxbots/Form1.h"
 #include "editors/scores/frmScore2.h"
 #include "editors/strategies/frmStrategies.h"
+#include "editors/tweak/frmTweak.h"
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 
@@ -57,7 +59,7 @@ frmMain::frmMain(Application &app)
     Label1 = addEntry("Label1", QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
     Label7 = addEntry("Label7", QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
     Label6 = addEntry("Label6", QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
-    Label4 = addEntry("Label4", QStringLiteral("Tweak Editor"), 240, 3840, Black, nullptr);
+    Label4 = addEntry("Label4", QStringLiteral("Tweak Editor"), 240, 3840, Black, &frmMain::Label4_Click);
     Label9 = addEntry("Label9", QStringLiteral("Forum"), 240, 4560, Black, &frmMain::Label9_Click);
     Label11 = addEntry("Label11", QStringLiteral("Change mod / Vantrax path"), 240, 5280, buttonText, &frmMain::Label11_Click);
     Label2 = addEntry("Label2", QStringLiteral("X"), 11400, 120, buttonText, &frmMain::Label2_Click);
@@ -132,9 +134,15 @@ void frmMain::Label2_Click()
     confirmExit();
 }
 
+void frmMain::Label4_Click()
+{
+    app_.windows().show<frmTweak>(this);
+}
+
 void frmMain::Label5_Click()
 {
     setTextColour(Label5, Black);
+    app_.windows().show<frmBotNames>(this);
 }
 
 void frmMain::Label6_Click()

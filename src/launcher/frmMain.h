@@ -30,6 +30,7 @@ public slots:
     void Form_MouseMove();
     void Label1_Click();
     void Label2_Click();
+    void Label4_Click();
     void Label5_Click();
     void Label6_Click();
     void Label7_Click();

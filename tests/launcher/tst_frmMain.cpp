@@ -51,6 +51,7 @@ void tst_frmMain::init()
     programFolder_ = new TestFolder;
     games_ = new TestFolder;
     const QString game = games_->copyFixture(QStringLiteral("game"), QStringLiteral("Orvanthe"));
+    games_->write(QStringLiteral("Orvanthe/mods/vantrax/AI/BotNames.ai"), "aiSettings.addBotName K. Vardanyan\r\n");
     programFolder_->write(QStringLiteral("dir.ini"), game.toUtf8() + "\r\n");
     programFolder_->write(QStringLiteral("dirMod.ini"), "Vantrax\r\n");
     prompts_ = new ScriptedPrompts;
@@ -176,7 +177,9 @@ void tst_frmMain::entriesOpenTheirWindowsInFront()
     const QList<QPair<QLabel *, const char *>> editors = {{launcher_->Label1, "Form1"},
                                                          {launcher_->Label10, "frmStrategies"},
                                                          {launcher_->Label6, "frmScore2"},
-                                                         {launcher_->Label7, "frmIntro"}};
+                                                         {launcher_->Label7, "frmIntro"},
+                                                         {launcher_->Label5, "frmBotNames"},
+                                                         {launcher_->Label4, "frmTweak"}};
     for (const auto &[entry, window] : editors) {
         QTest::mouseClick(entry, Qt::LeftButton);
         QWidget *opened = launcher_->findChild<QWidget *>(window, Qt::FindDirectChildrenOnly);

@@ -37,7 +37,7 @@ ScoringPieces cutStockModule()
 {
     constexpr int FirstAssignmentLine = 10;
     constexpr int RemainderLine = FirstAssignmentLine + int(Assignments.size());
-    const QString stock = stockText(QStringLiteral("scoringCommon.py"));
+    const QString stock = stockText(StockScoringModule);
     const qsizetype frontEnd = startOfLine(stock, FirstAssignmentLine - 1);
     return ScoringPieces{stock.left(frontEnd), stock.mid(startOfLine(stock, RemainderLine))};
 }

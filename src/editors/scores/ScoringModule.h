@@ -17,6 +17,8 @@ struct ScoreValues {
 
 // The scoring module, below the selected mod's folder.
 inline const QString ScoringModuleSuffix = QStringLiteral("/python/game/scoringCommon.py");
+// The game's stock module, as the program carries it.
+inline const QString StockScoringModule = QStringLiteral("scoringCommon.py");
 // The editor's last values in the program folder, one per line in row order.
 inline const QString ScoreStateFile = QStringLiteral("Score.ini");
 

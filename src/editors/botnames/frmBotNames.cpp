@@ -1,0 +1,45 @@
+#include "editors/botnames/frmBotNames.h"
+
+#include "app/Application.h"
+#include "editors/botnames/BotNamesFile.h"
+#include "utilities/search/frmSearch.h"
+
+frmBotNames::frmBotNames(Application &app)
+    : TextEditorWindow(app, QStringLiteral("Change Bot Names"), 7785, 5730)
+{
+    mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                              &frmBotNames::mnuFileSave_Click);
+    mnuFileReset = addFileItem("mnuFileReset", QStringLiteral("Reset and Save"),
+                               QKeySequence(Qt::CTRL | Qt::Key_R), &frmBotNames::mnuFileReset_Click);
+    addFileSeparator("streep");
+    mnuFileClose = addFileItem("mnuFileClose", QStringLiteral("Close"), QKeySequence(),
+                               &frmBotNames::mnuFileClose_Click);
+    connect(mnuEditSearch, &QAction::triggered, this, &frmBotNames::mnuEditSearch_Click);
+}
+
+// Always the stock mod's list, whichever mod is selected.
+void frmBotNames::Form_Load()
+{
+    loadFromStockMod(BotNamesSuffix);
+}
+
+void frmBotNames::mnuFileSave_Click()
+{
+    saveIntoSelectedMod(BotNamesSuffix);
+}
+
+void frmBotNames::mnuFileReset_Click()
+{
+    resetAndSave(StockBotNames, BotNamesSuffix);
+}
+
+void frmBotNames::mnuFileClose_Click()
+{
+    app_.windows().unload(this);
+}
+
+void frmBotNames::mnuEditSearch_Click()
+{
+    if (frmSearch *search = app_.windows().show<frmSearch>(this))
+        search->chooseTarget(search->optBotNames);
+}

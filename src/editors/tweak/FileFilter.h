@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Turns a filter in the classic form, pairs of description and patterns separated by "|" (such as
+// "Tweak files (*.tweak)|*.tweak|"), into the form the file dialogs take ("Tweak files (*.tweak)").
+// A description that does not show its patterns gets them added in parentheses; patterns separated
+// by ";" are listed with blanks; a trailing "|" adds no entry.
+QString dialogFilter(const QString &classicFilter);

@@ -1,0 +1,160 @@
+#include "editors/tweak/frmTweak.h"
+
+#include "app/Application.h"
+#include "app/Named.h"
+#include "app/Prompts.h"
+#include "app/TextFiles.h"
+#include "app/Twips.h"
+#include "editors/tweak/FileFilter.h"
+#include "utilities/search/frmSearch.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TweakFilter = QStringLiteral("Tweak files (*.tweak)|*.tweak|");
+
+const QString Hint = QStringLiteral("Tweak files can be found in this folder:   "
+                                    "Orvanthe\\mods\\vantrax\\Objects\\ in the zip files.");
+
+} // namespace
+
+frmTweak::frmTweak(Application &app) : TextEditorWindow(app, QStringLiteral("Tweak Editor"), 11745, 7020)
+{
+    // The path line sits below the text: the text area takes every change of the window's size
+    // and never covers it.
+    auto *client = new QWidget(this);
+    auto *layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(takeCentralWidget());
+    Label1 = named(new QLabel(client), "Label1");
+    Label1->setContentsMargins(twipsToPixels(120), twipsToPixels(30), twipsToPixels(120), twipsToPixels(30));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path must not make the window wider.
+    Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    layout->addWidget(Label1);
+    setCentralWidget(client);
+
+    addFileItem("mnuFileNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                &frmTweak::mnuFileNew_Click);
+    addFileItem("mnuFileLoad", QStringLiteral("Load"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                &frmTweak::mnuFileLoad_Click);
+    addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                &frmTweak::mnuFileSave_Click);
+    addFileItem("mnuFileSaveAs", QStringLiteral("Save as"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                &frmTweak::mnuFileSaveAs_Click);
+    addFileSeparator("mnuFileStreep");
+    addFileItem("mnuFileTweak", QStringLiteral("Close"), QKeySequence(), &frmTweak::mnuFileTweak_Click);
+    connect(mnuEditSearch, &QAction::triggered, this, &frmTweak::mnuEditSearch_Click);
+
+    rtb->setPlainText(Hint);
+    markUnchanged();
+}
+
+void frmTweak::mnuFileNew_Click()
+{
+    if (!changesSetAside())
+        return;
+    rtb->clear();
+    setCurrentFile(QString());
+    markUnchanged();
+}
+
+void frmTweak::mnuFileLoad_Click()
+{
+    if (!changesSetAside())
+        return;
+    const QString path = app_.prompts().openFileName(this, dialogFilter(TweakFilter));
+    if (path.isEmpty())
+        return;
+    const Result<QString> text = readWholeText(path);
+    if (!app_.succeeded(this, text))
+        return;
+    setFileText(text.value());
+    setCurrentFile(path);
+    markUnchanged();
+}
+
+void frmTweak::mnuFileSave_Click()
+{
+    save();
+}
+
+void frmTweak::mnuFileSaveAs_Click()
+{
+    saveAs();
+}
+
+void frmTweak::mnuFileTweak_Click()
+{
+    app_.windows().unload(this);
+}
+
+void frmTweak::mnuEditSearch_Click()
+{
+    app_.windows().show<frmSearch>(this);
+}
+
+// Both the Close item and the close box end here.
+void frmTweak::closeEvent(QCloseEvent *event)
+{
+    if (changesSetAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmTweak::save()
+{
+    return currentFile_.isEmpty() ? saveAs() : saveTo(currentFile_);
+}
+
+bool frmTweak::saveAs()
+{
+    const QString path = app_.prompts().saveFileName(this, dialogFilter(TweakFilter));
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool frmTweak::saveTo(const QString &path)
+{
+    if (!app_.succeeded(this, writeWholeText(path, fileText())))
+        return false;
+    setCurrentFile(path);
+    markUnchanged();
+    return true;
+}
+
+bool frmTweak::changesSetAside()
+{
+    if (!rtb->document()->isModified())
+        return true;
+    const QString file = currentFile_.isEmpty() ? QStringLiteral("the new tweak file")
+                                                : QDir::toNativeSeparators(currentFile_);
+    switch (app_.prompts().messageBox(this, QStringLiteral("Save changes to %1?").arg(file),
+                                      Prompts::YesNoCancel | Prompts::Exclamation)) {
+    case Prompts::Yes:
+        return save();
+    case Prompts::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmTweak::setCurrentFile(const QString &path)
+{
+    currentFile_ = path;
+    Label1->setText(QDir::toNativeSeparators(path));
+}
+
+void frmTweak::markUnchanged()
+{
+    rtb->document()->setModified(false);
+}

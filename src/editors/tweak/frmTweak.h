@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editors/frame/TextEditorWindow.h"
+
+class QCloseEvent;
+class QLabel;
+
+// The tweak file editor: edits any tweak file as plain text. New, Load, Save and Save as work on
+// the file chosen in the file dialogs, whose path shows below the text; a changed text is never
+// dropped without asking.
+class frmTweak : public TextEditorWindow {
+    Q_OBJECT
+public:
+    explicit frmTweak(Application &app);
+
+    QLabel *Label1;
+
+public slots:
+    void mnuFileNew_Click();
+    void mnuFileLoad_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileTweak_Click();
+    void mnuEditSearch_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Each returns whether the text was written (false also when the user cancelled).
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString &path);
+    // Asks whether to save a changed text first; returns whether the action may go on.
+    bool changesSetAside();
+    void setCurrentFile(const QString &path);
+    void markUnchanged();
+
+    // The path of the current file, empty while there is none.
+    QString currentFile_;
+};

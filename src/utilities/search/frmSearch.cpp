@@ -1,0 +1,122 @@
+#include "utilities/search/frmSearch.h"
+
+#include "app/Application.h"
+#include "app/Named.h"
+#include "app/Prompts.h"
+#include "app/Twips.h"
+#include "editors/botnames/frmBotNames.h"
+#include "editors/scoremodule/frmScore.h"
+#include "editors/tweak/frmTweak.h"
+#include "launcher/frmMain.h"
+#include "utilities/search/FindNext.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextDocument>
+
+namespace {
+
+// The editor if it is open; otherwise opens it from the launcher, as its own entry would.
+template <typename Editor>
+TextEditorWindow *openEditor(Application &app)
+{
+    WindowRegistry &windows = app.windows();
+    if (Editor *open = windows.find<Editor>())
+        return open;
+    return windows.show<Editor>(windows.find<frmMain>());
+}
+
+} // namespace
+
+frmSearch::frmSearch(Application &app)
+    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), app_(app)
+{
+    setWindowTitle(QStringLiteral(" Search"));
+    // The client area's place on the screen is fixed, whatever frame the window gets.
+    const QRect client = twipsRect(10755, 3390, 2535, 975);
+    setFixedSize(client.size());
+    setGeometry(client.translated(QGuiApplication::primaryScreen()->geometry().topLeft()));
+
+    optTweak = named(new QRadioButton(QStringLiteral("Tweak"), this), "optTweak");
+    optTweak->setGeometry(twipsRect(60, 0, 1395, 315));
+    optBotNames = named(new QRadioButton(QStringLiteral("Bot Names"), this), "optBotNames");
+    optBotNames->setGeometry(twipsRect(60, 315, 1395, 315));
+    optScore = named(new QRadioButton(QStringLiteral("Score"), this), "optScore");
+    optScore->setGeometry(twipsRect(60, 630, 1395, 315));
+    Text1 = named(new QLineEdit(this), "Text1");
+    Text1->setGeometry(twipsRect(1470, 90, 1005, 315));
+    Command1 = named(new QPushButton(QStringLiteral("Find Next"), this), "Command1");
+    Command1->setGeometry(twipsRect(1470, 480, 1005, 375));
+
+    setTabOrder(optTweak, optBotNames);
+    setTabOrder(optBotNames, Command1);
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, optScore);
+
+    // An option becomes the selected one when it takes the focus; the first in the tab order
+    // takes it when the window opens.
+    for (QRadioButton *option : {optTweak, optBotNames, optScore})
+        option->installEventFilter(this);
+    chooseTarget(optTweak);
+
+    connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmSearch::Command1_Click);
+}
+
+void frmSearch::chooseTarget(QRadioButton *option)
+{
+    option->setChecked(true);
+    option->setFocus();
+}
+
+bool frmSearch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn)
+        static_cast<QRadioButton *>(watched)->setChecked(true);
+    return QWidget::eventFilter(watched, event);
+}
+
+TextEditorWindow *frmSearch::targetEditor()
+{
+    if (optTweak->isChecked())
+        return openEditor<frmTweak>(app_);
+    if (optBotNames->isChecked())
+        return openEditor<frmBotNames>(app_);
+    if (optScore->isChecked())
+        return openEditor<frmScore>(app_);
+    return nullptr;
+}
+
+void frmSearch::Command1_Click()
+{
+    TextEditorWindow *editor = targetEditor();
+    if (!editor)
+        return;
+    qsizetype &lastFound = app_.searchPositions()[editor->metaObject()->className()];
+
+    QPlainTextEdit *rtb = editor->rtb;
+    rtb->setFocus();
+    QTextCursor cursor = rtb->textCursor();
+    cursor.setPosition(0);
+    rtb->setTextCursor(cursor);
+
+    // An index into the editor's text is a cursor position.
+    const QString searchText = Text1->text();
+    const qsizetype found = findNext(editor->editorText(), searchText, lastFound);
+    if (found < 0) {
+        app_.prompts().messageBox(this, QStringLiteral("Nothing found!"), Prompts::Information);
+    } else {
+        lastFound = found + 1;
+        cursor.setPosition(found);
+        cursor.setPosition(found + searchText.size(), QTextCursor::KeepAnchor);
+        rtb->setTextCursor(cursor);
+    }
+
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}

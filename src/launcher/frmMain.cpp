@@ -15,6 +15,7 @@
 #include "editors/tweak/frmTweak.h"
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
+#include "utilities/info/frmInfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -160,6 +161,7 @@ void frmMain::Label7_Click()
 void frmMain::Label9_Click()
 {
     setTextColour(Label9, Black);
+    app_.windows().show<frmInfo>(this);
 }
 
 void frmMain::Label10_Click()

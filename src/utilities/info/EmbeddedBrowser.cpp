@@ -1,0 +1,66 @@
+#include "utilities/info/EmbeddedBrowser.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QOpenGLContext>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
+
+namespace {
+
+// The browser shows Chromium's frames through an OpenGL context shared with its own. Qt makes
+// that shared context at start-up when asked to (Qt::AA_ShareOpenGLContexts), which loads the
+// OpenGL driver into every start; the launcher draws without OpenGL, so the context is made
+// here instead, the first time a browser is needed, before the browser's libraries load.
+void makeSharedOpenGLContext()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    // Kept even when the platform has no OpenGL: the browser then renders in software, but
+    // expects the context to exist.
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
+// Chromium refuses to start sandboxed as root: only then the sandbox is turned off.
+void allowRunningAsRoot()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+}
+
+} // namespace
+
+QWidget *createEmbeddedBrowser(QWidget *parent, QString *error)
+{
+    using Factory = QWidget *(*)(QWidget *);
+    static Factory factory = nullptr;
+    if (!factory) {
+        allowRunningAsRoot();
+        makeSharedOpenGLContext();
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        QString reasons;
+        for (const QString &folder :
+             {programFolder, programFolder + QStringLiteral("/" VANTRAX_BROWSER_FOLDER)}) {
+            QLibrary module(folder + QStringLiteral("/vantrax-browser"));
+            factory = reinterpret_cast<Factory>(module.resolve("vantraxCreateBrowser"));
+            if (factory)
+                break;
+            reasons += u'\n' + module.errorString();
+        }
+        if (!factory) {
+            *error = QStringLiteral("The browser module could not be loaded:") + reasons;
+            return nullptr;
+        }
+    }
+    return factory(parent);
+}

@@ -2,6 +2,7 @@
 #include "app/Form2.h"
 #include "editors/maxbots/Form1.h"
 #include "launcher/frmMain.h"
+#include "support/ExpectedFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 #include "support/TestRun.h"
@@ -20,16 +21,11 @@ namespace {
 
 const QString StockScript = QStringLiteral("Orvanthe/mods/vantrax/AI/AIDefault.ai");
 
-// The stock head, the count line ended by a lone CR, the stock tail and the final CR LF.
-QByteArray expectedScript(const QByteArray &countLine)
-{
-    return stockBytes("AIDefault-head.ai") + countLine + stockBytes("AIDefault-tail.ai") + "\r\n";
-}
-
 // One run of the program with the game installed, its stock AI folder present unless told.
 struct Run : TestRun {
     explicit Run(const QByteArray &maxBotsIni = QByteArray(), bool aiFolder = true)
-        : TestRun("Desert", aiFolder ? QStringList{"mods/vantrax/AI", "mods/Desert/AI"} : QStringList{"mods/Desert/AI"},
+        : TestRun("Desert",
+                  aiFolder ? QStringList{"mods/vantrax/AI", "mods/Desert/AI"} : QStringList{"mods/Desert/AI"},
                   "MaxBots.ini", maxBotsIni)
     {
     }
@@ -64,7 +60,7 @@ void tst_MaxBots::savesTheCountIntoTheStockModOnly()
     for (const auto &[count, line] : counts) {
         form->Slider1->setValue(count);
         QTest::mouseClick(form->Command1, Qt::LeftButton);
-        QCOMPARE(run.games.read(StockScript), expectedScript(line));
+        QCOMPARE(run.games.read(StockScript), expectedAIDefault(line));
         QCOMPARE(run.programFolder.read("MaxBots.ini"), QByteArray::number(count) + "\r\n");
     }
     const QByteArray written = run.games.read(StockScript);
@@ -123,7 +119,7 @@ void tst_MaxBots::resetSavesTheStockCount()
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     QCOMPARE(form->Slider1->value(), 16);
     QCOMPARE(form->Label1->text(), QStringLiteral("Selected bots: 16"));
-    QCOMPARE(run.games.read(StockScript), expectedScript("aiSettings.setMaxNBots 16\r"));
+    QCOMPARE(run.games.read(StockScript), expectedAIDefault("aiSettings.setMaxNBots 16\r"));
     QCOMPARE(run.programFolder.read("MaxBots.ini"), QByteArray("16\r\n"));
 
     form->Slider1->setValue(3);
@@ -156,7 +152,7 @@ void tst_MaxBots::failedWritesChangeNothing()
     Run blocked;
     blocked.programFolder.write(QStringLiteral("MaxBots.ini/.keep"), "");
     blocked.open()->Command1_Click();
-    QCOMPARE(blocked.games.read(StockScript), expectedScript("aiSettings.setMaxNBots 16\r"));
+    QCOMPARE(blocked.games.read(StockScript), expectedAIDefault("aiSettings.setMaxNBots 16\r"));
     QCOMPARE(blocked.prompts.messages.size(), 1);
     QCOMPARE(blocked.prompts.messages.at(0).style, 16);
     QVERIFY(blocked.prompts.messages.at(0).text.contains(QStringLiteral("MaxBots.ini")));

@@ -3,6 +3,7 @@
 #include "editors/scores/ScoringModule.h"
 #include "editors/scores/frmScore2.h"
 #include "launcher/frmMain.h"
+#include "support/ExpectedFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 #include "support/TestRun.h"
@@ -25,22 +26,6 @@ QByteArray stockModule()
     return stockBytes(QStringLiteral("scoringCommon.py"));
 }
 
-// The stock module's lines from `first` (counted from 1) to `last`, each with its CR LF.
-QByteArray stockLines(int first, int last)
-{
-    const QList<QByteArray> lines = stockModule().split('\n');
-    QByteArray text;
-    for (int i = first - 1; i < last && i < lines.size() - 1; ++i)
-        text += lines.at(i) + '\n';
-    return text;
-}
-
-// The module with the given assignment lines in place of the stock ones, and the final CR LF.
-QByteArray expectedModule(const QByteArray &assignments)
-{
-    return stockLines(1, 9) + assignments + stockLines(17, 1000) + "\r\n";
-}
-
 QList<QLineEdit *> fields(const frmScore2 *w)
 {
     return {w->txtKill, w->txtTeamKill, w->txtSuicide, w->txtRevive,
@@ -57,7 +42,8 @@ QStringList texts(const frmScore2 *w)
 
 // One run of the program with the game installed and the stock mod selected.
 struct Run : TestRun {
-    explicit Run(const QByteArray &scoreIni = QByteArray(), const QString &stateName = QStringLiteral("Score.ini"))
+    explicit Run(const QByteArray &scoreIni = QByteArray(),
+                 const QString &stateName = QStringLiteral("Score.ini"))
         : TestRun("Vantrax", {"mods/vantrax/python/game"}, stateName, scoreIni)
     {
     }
@@ -117,13 +103,13 @@ void tst_Scores::valuesAreWrittenExactlyAsTyped()
         fields(w).at(i)->setText(typed.at(i));
 
     w->Command1_Click();
-    QCOMPARE(run.games.read(Module), expectedModule("SCORE_KILL = -12\r\n"
-                                                    "SCORE_TEAMKILL = \r\n"
-                                                    "SCORE_SUICIDE = ab\r\n"
-                                                    "SCORE_REVIVE = +\r\n"
-                                                    "SCORE_HEAL =  1 \r\n"
-                                                    "SCORE_RESUPPLY = 1.5\r\n"
-                                                    "SCORE_REPAIR = .\r\n"));
+    QCOMPARE(run.games.read(Module), expectedScoringModule("SCORE_KILL = -12\r\n"
+                                                           "SCORE_TEAMKILL = \r\n"
+                                                           "SCORE_SUICIDE = ab\r\n"
+                                                           "SCORE_REVIVE = +\r\n"
+                                                           "SCORE_HEAL =  1 \r\n"
+                                                           "SCORE_RESUPPLY = 1.5\r\n"
+                                                           "SCORE_REPAIR = .\r\n"));
     QCOMPARE(run.programFolder.read("Score.ini"), QByteArray("-12\r\n\r\nab\r\n+\r\n 1 \r\n1.5\r\n.\r\n"));
     QCOMPARE(texts(w), typed);
 }
@@ -198,10 +184,10 @@ void tst_Scores::saveFollowsTheSelectedMod()
     run.app.windows().find<Form2>()->Text1->setText(QStringLiteral("Desert"));
     w->txtRepair->setText(QStringLiteral("3"));
     w->Command1_Click();
-    QCOMPARE(
-        run.games.read("Orvanthe/mods/Desert/python/game/scoringCommon.py"),
-        expectedModule("SCORE_KILL = 1\r\nSCORE_TEAMKILL = -3\r\nSCORE_SUICIDE = -2\r\nSCORE_REVIVE = 1\r\n"
-                       "SCORE_HEAL = 1\r\nSCORE_RESUPPLY = 1\r\nSCORE_REPAIR = 3\r\n"));
+    QCOMPARE(run.games.read("Orvanthe/mods/Desert/python/game/scoringCommon.py"),
+             expectedScoringModule(
+                 "SCORE_KILL = 1\r\nSCORE_TEAMKILL = -3\r\nSCORE_SUICIDE = -2\r\nSCORE_REVIVE = 1\r\n"
+                 "SCORE_HEAL = 1\r\nSCORE_RESUPPLY = 1\r\nSCORE_REPAIR = 3\r\n"));
     QCOMPARE(run.games.read(Module), stockModule() + "\r\n");
 }
 

@@ -2,6 +2,7 @@
 #include "app/Form2.h"
 #include "editors/strategies/frmStrategies.h"
 #include "launcher/frmMain.h"
+#include "support/ExpectedFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 #include "support/TestRun.h"
@@ -22,60 +23,6 @@ const QStringList BuiltIn = {"1", "3", "0", "1", "3", "0", "0", "1", "3", "0", "
 QByteArray stockScript()
 {
     return stockBytes(QStringLiteral("AIDefaultStrategies.ai"));
-}
-
-// The composed script for the values in state-file order: Attack Enemy, Attack Neutral, Defend,
-// Guard. The conditions and prerequisites before the first strategy are the stock script's first
-// 45 lines.
-QByteArray expectedScript(const QStringList &v)
-{
-    const auto value = [&v](int i) { return v.at(i).toLatin1(); };
-    const QList<QByteArray> lines = {"aiStrategy.Aggression " + value(9),
-                                     "aiStrategy.NumberOfAttacks " + value(10),
-                                     "aiStrategy.NumberOfDefences " + value(11),
-                                     "",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      10.0 Owned",
-                                     "aiStrategy.setPrerequisite guardPrereq",
-                                     "",
-                                     "aiStrategy.createStrategy basicAttackEnemy",
-                                     "aiStrategy.Aggression " + value(0),
-                                     "aiStrategy.NumberOfAttacks " + value(1),
-                                     "aiStrategy.NumberOfDefences " + value(2),
-                                     "",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      10.0 Hostile",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      12.0 Neutral",
-                                     "aiStrategy.setPrerequisite basicEnemyPrereq",
-                                     "",
-                                     "aiStrategy.createStrategy basicAttackNeutral",
-                                     "aiStrategy.Aggression " + value(3),
-                                     "aiStrategy.NumberOfAttacks " + value(4),
-                                     "aiStrategy.NumberOfDefences " + value(5),
-                                     "",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      10.0 Hostile",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      12.0 Neutral",
-                                     "aiStrategy.setPrerequisite basicNeutralPrereq",
-                                     "",
-                                     "",
-                                     "aiStrategy.createStrategy basicDefend",
-                                     "aiStrategy.Aggression " + value(6),
-                                     "aiStrategy.NumberOfAttacks " + value(7),
-                                     "aiStrategy.NumberOfDefences " + value(8),
-                                     "",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      10.0 Hostile",
-                                     "aiStrategy.setStrategicObjectsModifier ControlPoint      20.0 Neutral",
-                                     "aiStrategy.setPrerequisite basicPrereq",
-                                     "",
-                                     "",
-                                     "",
-                                     "rem Made with Orvanthe Editor by vantrax@mods.example",
-                                     ""};
-    const QList<QByteArray> stock = stockScript().split('\n');
-    QByteArray text;
-    for (int i = 0; i < 45; ++i)
-        text += stock.at(i) + '\n';
-    for (const QByteArray &line : lines)
-        text += line + "\r\n";
-    return text;
 }
 
 QByteArray stateFile(const QStringList &values)
@@ -140,7 +87,7 @@ void tst_Strategies::saveWritesAllFourStrategiesAndTheStateFile()
     // Not the stock script: Attack Neutral is active, an empty line follows each block's values,
     // and the stamp replaces the closing remarks.
     QTest::mouseClick(w->Command1, Qt::LeftButton);
-    QCOMPARE(run.games.read(Script), expectedScript(BuiltIn));
+    QCOMPARE(run.games.read(Script), expectedStrategies(BuiltIn));
     QCOMPARE(run.programFolder.read("strategies.ini"),
              QByteArray("1\r\n3\r\n0\r\n1\r\n3\r\n0\r\n0\r\n1\r\n3\r\n0\r\n0\r\n4\r\n"));
     QVERIFY(run.prompts.messages.isEmpty());
@@ -155,7 +102,7 @@ void tst_Strategies::valuesAreWrittenExactlyAsTyped()
     for (int i = 0; i < 12; ++i)
         fields(w).at(i)->setText(typed.at(i));
     w->Command1_Click();
-    QCOMPARE(run.games.read(Script), expectedScript(typed));
+    QCOMPARE(run.games.read(Script), expectedStrategies(typed));
     QCOMPARE(run.programFolder.read("strategies.ini"),
              QByteArray("\r\nabc\r\n-1\r\n 2 \r\n0.5\r\n+\r\n7\r\n\r\nx y\r\n10\r\n-\r\n \r\n"));
     QCOMPARE(texts(w), typed);
@@ -207,7 +154,7 @@ void tst_Strategies::resetAndSaveWritesTheStockScriptAndStartsOver()
 
     // A save right after writes the composed script; a second reset finds no state file to delete.
     again->Command1_Click();
-    QCOMPARE(run.games.read(Script), expectedScript(BuiltIn));
+    QCOMPARE(run.games.read(Script), expectedStrategies(BuiltIn));
     QVERIFY(run.programFolder.exists("strategies.ini"));
     again->Command2_Click();
     run.app.windows().find<frmStrategies>()->Command2_Click();
@@ -227,12 +174,12 @@ void tst_Strategies::saveFollowsTheSelectedMod()
     w->Command1_Click();
     QStringList values = BuiltIn;
     values[6] = QStringLiteral("2");
-    QCOMPARE(run.games.read("Orvanthe/mods/Desert/AI/AIDefaultStrategies.ai"), expectedScript(values));
-    QCOMPARE(run.games.read(Script), expectedScript(BuiltIn));
+    QCOMPARE(run.games.read("Orvanthe/mods/Desert/AI/AIDefaultStrategies.ai"), expectedStrategies(values));
+    QCOMPARE(run.games.read(Script), expectedStrategies(BuiltIn));
 
     w->Command2_Click();
     QCOMPARE(run.games.read("Orvanthe/mods/Desert/AI/AIDefaultStrategies.ai"), stockScript() + "\r\n");
-    QCOMPARE(run.games.read(Script), expectedScript(BuiltIn));
+    QCOMPARE(run.games.read(Script), expectedStrategies(BuiltIn));
 }
 
 void tst_Strategies::failedWritesChangeNothingElse()
@@ -269,7 +216,7 @@ void tst_Strategies::failedWritesChangeNothingElse()
     blocked.programFolder.write(QStringLiteral("strategies.ini/.keep"), "");
     frmStrategies *b = blocked.open();
     b->Command1_Click();
-    QCOMPARE(blocked.games.read(Script), expectedScript(BuiltIn));
+    QCOMPARE(blocked.games.read(Script), expectedStrategies(BuiltIn));
     b->Command2_Click();
     QCOMPARE(blocked.games.read(Script), stockScript() + "\r\n");
     QCOMPARE(blocked.prompts.messages.size(), 2);

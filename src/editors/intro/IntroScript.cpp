@@ -45,3 +45,27 @@ QList<bool> parseIntroStore(const QStringList &lines)
     }
     return states;
 }
+
+QList<bool> introSelection(IntroOption option)
+{
+    QList<bool> selected(OptionCount, false);
+    selected[int(option)] = true;
+    return selected;
+}
+
+std::optional<IntroOption> storedIntroOption(const ProgramFolder &programFolder)
+{
+    std::optional<IntroOption> shown = IntroOption::SkipWithEsc;
+    const Result<QStringList> lines = programFolder.readLines(IntroStore);
+    if (!lines.ok())
+        return shown;
+    const QList<bool> states = parseIntroStore(lines.value());
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        const auto option = static_cast<IntroOption>(i);
+        if (states.at(i))
+            shown = option;
+        else if (shown == option)
+            shown.reset();
+    }
+    return shown;
+}

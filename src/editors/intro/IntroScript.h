@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/ProgramFolder.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The selected mod's start-up script, below the mod folder, which plays the intro movies.
 inline const QString IntroScriptFile = QStringLiteral("/Init.con");
@@ -23,3 +27,10 @@ QStringList introStoreLines(const QList<bool> &selected);
 // The states read from the state file's lines, in the order of IntroOption, up to the first
 // line that is not "True" or "False" (in any letter case, blanks around it allowed).
 QList<bool> parseIntroStore(const QStringList &lines);
+
+// The states of the options when `option` alone is selected, in the order of IntroOption.
+QList<bool> introSelection(IntroOption option);
+// The option the editor opens with. It starts at SkipWithEsc; each stored state, in order,
+// selects its option or clears it when it is the selected one, so the state file can leave no
+// option selected. A missing or unreadable state file leaves SkipWithEsc.
+std::optional<IntroOption> storedIntroOption(const ProgramFolder &programFolder);

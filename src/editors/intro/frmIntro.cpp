@@ -72,15 +72,11 @@ void frmIntro::setOption(QRadioButton *option, bool selected)
     optionGroup_->setExclusive(true);
 }
 
-// Sets the options in order from the state file, up to its first line that is not a truth value.
 void frmIntro::LoadValues()
 {
-    const Result<QStringList> lines = app_.programFolder().readLines(IntroStore);
-    if (!lines.ok())
-        return;
-    const QList<bool> states = parseIntroStore(lines.value());
-    for (qsizetype i = 0; i < states.size(); ++i)
-        setOption(options().at(i), states.at(i));
+    const std::optional<IntroOption> shown = storedIntroOption(app_.programFolder());
+    for (qsizetype i = 0; i < options().size(); ++i)
+        setOption(options().at(i), shown == static_cast<IntroOption>(i));
 }
 
 void frmIntro::SaveValues(const QList<bool> &selected)

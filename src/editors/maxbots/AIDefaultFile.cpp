@@ -23,3 +23,10 @@ std::optional<int> parseMaxBots(const QStringList &lines)
         return std::nullopt;
     return bots;
 }
+
+int storedMaxBots(const ProgramFolder &programFolder)
+{
+    const Result<QStringList> lines = programFolder.readLines(MaxBotsStore);
+    const std::optional<int> bots = lines.ok() ? parseMaxBots(lines.value()) : std::nullopt;
+    return bots.value_or(StockBots);
+}

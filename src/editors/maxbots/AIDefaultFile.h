@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramFolder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,3 +25,6 @@ QString composeAIDefault(int bots);
 // The count stored in the first line: digits only (blanks around them allowed), from 0 to 256.
 // Anything else, or no line at all, gives no count.
 std::optional<int> parseMaxBots(const QStringList &lines);
+
+// The count the editor opens with: the stored one, else the stock count.
+int storedMaxBots(const ProgramFolder &programFolder);

@@ -129,11 +129,7 @@ void Form1::closeEvent(QCloseEvent *event)
 // A missing or unusable state file leaves the stock count.
 void Form1::LoadValues()
 {
-    const Result<QStringList> lines = app_.programFolder().readLines(MaxBotsStore);
-    if (!lines.ok())
-        return;
-    if (const std::optional<int> bots = parseMaxBots(lines.value()))
-        Slider1->setValue(*bots);
+    Slider1->setValue(storedMaxBots(app_.programFolder()));
 }
 
 void Form1::SaveValues()

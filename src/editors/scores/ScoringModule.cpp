@@ -71,5 +71,14 @@ QStringList scoreStateLines(const ScoreValues &values)
 void applyScoreStateLines(ScoreValues &values, const QStringList &lines)
 {
     for (qsizetype i = 0; i < lines.size() && i < qsizetype(Assignments.size()); ++i)
-        values.*Assignments[i].value = lines.at(i);
+        values.*Assignments[i].value = lines.at(i).left(ScoreValueLength);
+}
+
+ScoreValues storedScores(const ProgramFolder &programFolder)
+{
+    ScoreValues values;
+    const Result<QStringList> lines = programFolder.readLines(ScoreStateFile);
+    if (lines.ok())
+        applyScoreStateLines(values, lines.value());
+    return values;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/ProgramFolder.h"
+
 #include <QString>
 #include <QStringList>
 
-// The seven basic score values, as the user typed them: free text, nothing converted or
-// trimmed. The starting values are those of the game's stock module.
+// The seven basic score values, as the user typed them: free text of at most three characters,
+// nothing converted or trimmed. The starting values are those of the game's stock module.
 struct ScoreValues {
     QString kill = QStringLiteral("1");
     QString teamKill = QStringLiteral("-3");
@@ -14,6 +16,8 @@ struct ScoreValues {
     QString resupply = QStringLiteral("1");
     QString repair = QStringLiteral("1");
 };
+
+constexpr int ScoreValueLength = 3;
 
 // The scoring module, below the selected mod's folder.
 inline const QString ScoringModuleSuffix = QStringLiteral("/python/game/scoringCommon.py");
@@ -39,5 +43,10 @@ QString composeScoringModule(const ScoreValues &values);
 // The state file's lines, in row order.
 QStringList scoreStateLines(const ScoreValues &values);
 // Takes the lines read from a state file in row order. A short file sets only the values it
-// holds; lines after the seventh are ignored.
+// holds; lines after the seventh are ignored. A line longer than a value holds is cut to its
+// first three characters.
 void applyScoreStateLines(ScoreValues &values, const QStringList &lines);
+
+// The values the editor opens with: the starting values, with those the state file holds in
+// their place. A missing or unreadable state file leaves the starting values.
+ScoreValues storedScores(const ProgramFolder &programFolder);

@@ -25,7 +25,7 @@ frmScore2::frmScore2(Application &app)
         label = new QLabel(QLatin1StringView(caption));
         label->setObjectName(QStringLiteral("Label%1").arg(row));
         field = named(new QLineEdit(value), name);
-        field->setMaxLength(3);
+        field->setMaxLength(ScoreValueLength);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-000")) * 2);
         rows->addWidget(label, row - 1, 0);
         rows->addWidget(field, row - 1, 1);
@@ -73,16 +73,9 @@ void frmScore2::Form_Load()
     LoadValues();
 }
 
-// A missing or unreadable state file leaves the values the window shows. A stored value longer
-// than a field holds is cut to the field's three characters.
 void frmScore2::LoadValues()
 {
-    const Result<QStringList> lines = app_.programFolder().readLines(ScoreStateFile);
-    if (!lines.ok())
-        return;
-    ScoreValues stored = values();
-    applyScoreStateLines(stored, lines.value());
-    showValues(stored);
+    showValues(storedScores(app_.programFolder()));
 }
 
 void frmScore2::SaveValues()

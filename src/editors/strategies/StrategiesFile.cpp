@@ -145,3 +145,12 @@ void applyStrategyStateLines(StrategyValues &values, const QStringList &lines)
     for (qsizetype i = 0; i < lines.size() && i < qsizetype(StateOrder.size()); ++i)
         values.*StateOrder[i] = lines.at(i);
 }
+
+StrategyValues storedStrategies(const ProgramFolder &programFolder)
+{
+    StrategyValues values;
+    const Result<QStringList> lines = programFolder.readLines(StrategiesStateFile);
+    if (lines.ok())
+        applyStrategyStateLines(values, lines.value());
+    return values;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramFolder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,3 +39,7 @@ QStringList strategyStateLines(const StrategyValues &values);
 // Takes the lines read from a state file in the same order. A short file sets only the values
 // it holds; lines after the twelfth are ignored.
 void applyStrategyStateLines(StrategyValues &values, const QStringList &lines);
+
+// The values the editor opens with: the starting values, with those the state file holds in
+// their place. A missing or unreadable state file leaves the starting values.
+StrategyValues storedStrategies(const ProgramFolder &programFolder);

@@ -123,15 +123,9 @@ void frmStrategies::Form_Load()
     LoadValues();
 }
 
-// A missing or unreadable state file leaves the values the window shows.
 void frmStrategies::LoadValues()
 {
-    const Result<QStringList> lines = app_.programFolder().readLines(StrategiesStateFile);
-    if (!lines.ok())
-        return;
-    StrategyValues stored = values();
-    applyStrategyStateLines(stored, lines.value());
-    showValues(stored);
+    showValues(storedStrategies(app_.programFolder()));
 }
 
 void frmStrategies::SaveValues()

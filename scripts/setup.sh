@@ -7,7 +7,8 @@ packages=(
   cmake g++ ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-webengine-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

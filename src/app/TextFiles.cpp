@@ -119,10 +119,18 @@ Result<QString> readWholeText(const QString &path)
 
 Status writeWholeText(const QString &path, const QString &text)
 {
+    const Result<QByteArray> bytes = wholeTextBytes(path, text);
+    if (!bytes.ok())
+        return bytes;
+    return writeFileBytes(path, bytes.value());
+}
+
+Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
+{
     const Result<QByteArray> encoded = encodeGameText(text + LineEnd);
     if (!encoded.ok())
-        return Status::failure(failedTo("write", path, encoded.error()));
-    return writeFileBytes(path, encoded.value());
+        return Result<QByteArray>::failure(failedTo("write", path, encoded.error()));
+    return encoded;
 }
 
 Result<QStringList> readLines(const QString &path)

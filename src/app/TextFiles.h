@@ -19,6 +19,8 @@ Status removeFile(const QString &path);
 // with one line break more than its text.
 Result<QString> readWholeText(const QString &path);
 Status writeWholeText(const QString &path, const QString &text);
+// The bytes writeWholeText writes to the file at `path`; a failure names that file.
+Result<QByteArray> wholeTextBytes(const QString &path, const QString &text);
 
 // Line-record files: one value per line, each followed by CR LF. Reading accepts CR LF, LF or
 // CR as line ends and returns the lines without them.

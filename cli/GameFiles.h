@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CommandParser.h"
+#include "Console.h"
+
+#include "app/GameLocation.h"
+#include "app/ProgramFolder.h"
+#include "app/Result.h"
+
+#include <QString>
+
+#include <functional>
+
+// The folder given with the program's own argument, as the selection window holds a folder:
+// absolute, without "." or ".." steps.
+QString absoluteFolder(const QString &folder);
+
+// The mod of one call: --mod when given, else the stored mod, else the game's own "Vantrax".
+QString callModName(const CommandParser &parser, const ProgramFolder &programFolder);
+
+// The game location of one call: --game when given, else the stored folder, with the call's
+// mod. Fails when there is neither, or when the folder is no game installation (the test of the
+// selection window's Select).
+Result<GameLocation> callLocation(const CommandParser &parser, const ProgramFolder &programFolder);
+
+// Writes the whole-text file and, once it is written, runs `remember` (which stores the state
+// file); with --stdout prints the file's bytes instead and does neither. A failure of either
+// step is reported by its message, which names the file and the reason.
+int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,
+                     const std::function<Status()> &remember = {});

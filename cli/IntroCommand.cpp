@@ -1,0 +1,48 @@
+#include "CommandParser.h"
+#include "Commands.h"
+#include "GameFiles.h"
+
+#include "editors/intro/IntroScript.h"
+
+namespace {
+
+// The options by the names they are given with, in the order of IntroOption.
+const QStringList OptionNames = {"skip", "remove", "reset"};
+
+} // namespace
+
+int runIntro(const Call &call)
+{
+    CommandParser parser(
+        QStringLiteral("intro"), {"intro", "intro skip|remove|reset [--stdout]"},
+        QStringLiteral("The intro movies, as the editor's \"Remove intro\" sets them: \"skip\" makes every\n"
+                       "movie skippable with Esc, \"remove\" plays none, \"reset\" writes the game's own\n"
+                       "script. Writes the selected mod's Init.con, then stores the choice. Without a\n"
+                       "value, prints the stored choice as \"intro=<choice>\" (\"skip\" when none is\n"
+                       "stored, \"none\" when the stored states select no option)."));
+    parser.addLocationOptions();
+    parser.addStdoutOption();
+    if (const std::optional<int> done = parser.parse(call.arguments, call.console))
+        return *done;
+
+    const QStringList values = parser.positional();
+    if (values.isEmpty()) {
+        const std::optional<IntroOption> shown = storedIntroOption(call.programFolder);
+        call.console.print(QStringLiteral("intro=") +
+                           (shown ? OptionNames.at(int(*shown)) : QStringLiteral("none")));
+        return Succeeded;
+    }
+    const qsizetype chosen = OptionNames.indexOf(values.first());
+    if (values.size() > 1 || chosen < 0)
+        return parser.refuse(
+            call.console,
+            QStringLiteral("expected skip, remove or reset, not \"%1\"").arg(values.join(u' ')));
+
+    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    if (!location.ok())
+        return parser.refuse(call.console, location.error());
+    const auto option = static_cast<IntroOption>(chosen);
+    return deliverWholeText(
+        parser, call.console, location.value().modFile(IntroScriptFile), introScript(option),
+        [&] { return call.programFolder.writeLines(IntroStore, introStoreLines(introSelection(option))); });
+}

@@ -1,0 +1,58 @@
+#include "CommandParser.h"
+#include "Commands.h"
+#include "GameFiles.h"
+
+#include <QDir>
+
+namespace {
+
+int printLocation(const CommandParser &parser, const Call &call)
+{
+    const Result<QString> folder = readStoredValue(call.programFolder, GameFolderStore);
+    if (!folder.ok() || folder.value().isEmpty())
+        return parser.refuse(call.console,
+                             QStringLiteral("no game folder is stored; store one with \"vantrax "
+                                            "location set <folder>\""));
+    call.console.print(QStringLiteral("game=") + folder.value());
+    call.console.print(QStringLiteral("mod=") + callModName(parser, call.programFolder));
+    return Succeeded;
+}
+
+// As the selection window's Select: a folder without the game's own start-up script is refused.
+int storeLocation(const CommandParser &parser, const Call &call, const QString &folder)
+{
+    const GameLocation location{absoluteFolder(folder), callModName(parser, call.programFolder)};
+    const Status test = testGameFolder(location.gameFolder);
+    if (!test.ok())
+        return parser.refuse(call.console,
+                             QStringLiteral("\"%1\" is no game installation: %2")
+                                 .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
+    const Status stored = storeGameLocation(call.programFolder, location);
+    return stored.ok() ? Succeeded : call.console.fail(stored.error());
+}
+
+} // namespace
+
+int runLocation(const Call &call)
+{
+    CommandParser parser(
+        QStringLiteral("location"), {"location", "location set <game-folder> [--mod <name>]"},
+        QStringLiteral("Without values, prints the stored game folder and mod as \"game=<folder>\" and\n"
+                       "\"mod=<name>\". \"set\" tests <game-folder> as Vantrax Editor's Select does (it\n"
+                       "must hold mods/vantrax/init.con) and stores it with the mod: --mod when given,\n"
+                       "else the stored mod, else \"Vantrax\". Every command then works on them, and so\n"
+                       "does Vantrax Editor at its next start."));
+    parser.addOption(QCommandLineOption(QStringLiteral("mod"), QStringLiteral("The mod to store."),
+                                        QStringLiteral("name")));
+    if (const std::optional<int> done = parser.parse(call.arguments, call.console))
+        return *done;
+
+    const QStringList values = parser.positional();
+    if (values.isEmpty())
+        return printLocation(parser, call);
+    if (values.size() == 2 && values.first() == QStringLiteral("set"))
+        return storeLocation(parser, call, values.at(1));
+    return parser.refuse(
+        call.console,
+        QStringLiteral("expected nothing or \"set <game-folder>\", not \"%1\"").arg(values.join(u' ')));
+}

@@ -1,0 +1,52 @@
+#include "CommandParser.h"
+#include "Commands.h"
+#include "GameFiles.h"
+
+#include "editors/maxbots/AIDefaultFile.h"
+
+int runMaxBots(const Call &call)
+{
+    CommandParser parser(
+        QStringLiteral("max-bots"),
+        {"max-bots", "max-bots <count> [--stdout]", "max-bots --reset [--stdout]"},
+        QStringLiteral("The number of bots the game spawns, as the editor's \"Change Max Bots\" sets it.\n"
+                       "<count> is a whole number from 0 to 256; --reset takes the stock count, 16. The\n"
+                       "count is written into the stock mod's AI/AIDefault.ai (whichever mod is\n"
+                       "selected), then stored. Without a value, prints the stored count as\n"
+                       "\"max-bots=<count>\" (16 when none is stored)."));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("reset"), QStringLiteral("Write the stock count, 16.")));
+    parser.addLocationOptions();
+    parser.addStdoutOption();
+    if (const std::optional<int> done = parser.parse(call.arguments, call.console))
+        return *done;
+
+    const QStringList values = parser.positional();
+    const bool reset = parser.isSet(QStringLiteral("reset"));
+    if (values.size() > 1 || (reset && !values.isEmpty()))
+        return parser.refuse(
+            call.console, QStringLiteral("expected one count or --reset, not \"%1\"").arg(values.join(u' ')));
+    if (values.isEmpty() && !reset) {
+        call.console.print(QStringLiteral("max-bots=%1").arg(storedMaxBots(call.programFolder)));
+        return Succeeded;
+    }
+
+    int bots = StockBots;
+    if (!reset) {
+        const std::optional<int> given = parseMaxBots(values);
+        if (!given)
+            return parser.refuse(call.console,
+                                 QStringLiteral("the count must be a whole number from %1 to %2, "
+                                                "not \"%3\"")
+                                     .arg(FewestBots)
+                                     .arg(MostBots)
+                                     .arg(values.first()));
+        bots = *given;
+    }
+    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    if (!location.ok())
+        return parser.refuse(call.console, location.error());
+    return deliverWholeText(
+        parser, call.console, location.value().gameFile(AIDefaultFile), composeAIDefault(bots),
+        [&] { return call.programFolder.writeLines(MaxBotsStore, {QString::number(bots)}); });
+}

@@ -1,0 +1,119 @@
+#include "CommandParser.h"
+#include "Commands.h"
+#include "GameFiles.h"
+
+#include "app/StockTexts.h"
+#include "editors/strategies/StrategiesFile.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct Strategy {
+    QLatin1StringView option;
+    // Where the strategy's three values stand in the state file's lines.
+    qsizetype firstLine;
+};
+
+// In the order of the script; the state file holds Attack Enemy, Attack Neutral, Defend, Guard.
+constexpr std::array<Strategy, 4> Strategies = {{
+    {QLatin1StringView("guard"), 9},
+    {QLatin1StringView("attack-enemy"), 0},
+    {QLatin1StringView("attack-neutral"), 3},
+    {QLatin1StringView("defend"), 6},
+}};
+
+// Puts the values given into the state file's lines; refuses a value that is not three
+// comma-separated parts, or that holds a line break, which the state file could not keep.
+std::optional<QString> applyTriples(const CommandParser &parser, QStringList &lines)
+{
+    for (const Strategy &strategy : Strategies) {
+        if (!parser.isSet(strategy.option))
+            continue;
+        const QString triple = parser.value(strategy.option);
+        const QStringList parts = triple.split(u',');
+        if (parts.size() != 3)
+            return QStringLiteral(
+                       "--%1 takes three values separated by commas (aggression,attacks,defences), "
+                       "not \"%2\"")
+                .arg(strategy.option, triple);
+        if (triple.contains(u'\n') || triple.contains(u'\r'))
+            return QStringLiteral("--%1: a value cannot hold a line break").arg(strategy.option);
+        for (qsizetype i = 0; i < 3; ++i)
+            lines[strategy.firstLine + i] = parts.at(i);
+    }
+    return std::nullopt;
+}
+
+bool anyTripleGiven(const CommandParser &parser)
+{
+    return std::any_of(Strategies.cbegin(), Strategies.cend(),
+                       [&](const Strategy &strategy) { return parser.isSet(strategy.option); });
+}
+
+void printStrategies(const QStringList &lines, Console &console)
+{
+    for (const Strategy &strategy : Strategies)
+        console.print(QString(strategy.option) + u'=' + lines.mid(strategy.firstLine, 3).join(u','));
+}
+
+} // namespace
+
+int runStrategies(const Call &call)
+{
+    CommandParser parser(
+        QStringLiteral("strategies"),
+        {"strategies",
+         "strategies [--guard A,T,D] [--attack-enemy A,T,D] [--attack-neutral A,T,D] "
+         "[--defend A,T,D] [--stdout]",
+         "strategies --reset [--stdout]"},
+        QStringLiteral("The three weights of the bots' four strategies, as the editor's \"Change Bot\n"
+                       "Strategies\" sets them: A,T,D is the aggression, the number of attacks and the\n"
+                       "number of defences, exactly three values separated by commas, each written as\n"
+                       "given (a value may be empty, as an empty field is). Strategies not given keep their\n"
+                       "stored values, else the stock ones (guard=0,0,4 attack-enemy=1,3,0\n"
+                       "attack-neutral=1,3,0 defend=0,1,3). Writes the selected mod's\n"
+                       "AI/AIDefaultStrategies.ai, then stores the values. --reset writes the game's stock\n"
+                       "script and forgets the stored values. Without values, prints the current ones as\n"
+                       "\"<strategy>=A,T,D\", one strategy per line."));
+    for (const Strategy &strategy : Strategies)
+        parser.addOption(QCommandLineOption(strategy.option,
+                                            QStringLiteral("The %1 strategy's values.").arg(strategy.option),
+                                            QStringLiteral("A,T,D")));
+    parser.addOption(QCommandLineOption(QStringLiteral("reset"),
+                                        QStringLiteral("Write the stock script; forget the stored values.")));
+    parser.addLocationOptions();
+    parser.addStdoutOption();
+    if (const std::optional<int> done = parser.parse(call.arguments, call.console))
+        return *done;
+
+    const bool reset = parser.isSet(QStringLiteral("reset"));
+    if (!parser.positional().isEmpty())
+        return parser.refuse(call.console,
+                             QStringLiteral("unexpected value \"%1\"; values are given with "
+                                            "--guard, --attack-enemy, --attack-neutral and --defend")
+                                 .arg(parser.positional().first()));
+    if (reset && anyTripleGiven(parser))
+        return parser.refuse(call.console, QStringLiteral("--reset takes no values"));
+
+    QStringList lines = strategyStateLines(storedStrategies(call.programFolder));
+    if (!reset && !anyTripleGiven(parser)) {
+        printStrategies(lines, call.console);
+        return Succeeded;
+    }
+    if (const std::optional<QString> refused = applyTriples(parser, lines))
+        return parser.refuse(call.console, *refused);
+
+    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    if (!location.ok())
+        return parser.refuse(call.console, location.error());
+    const QString path = location.value().modFile(StrategiesFileSuffix);
+    if (reset)
+        return deliverWholeText(parser, call.console, path, stockText(StockStrategiesText),
+                                [&] { return call.programFolder.remove(StrategiesStateFile); });
+    StrategyValues values;
+    applyStrategyStateLines(values, lines);
+    return deliverWholeText(parser, call.console, path, composeStrategies(values),
+                            [&] { return call.programFolder.writeLines(StrategiesStateFile, lines); });
+}

@@ -3,7 +3,7 @@
 // Run on the offscreen platform: bench/large_text.sh.
 #include "app/Application.h"
 #include "app/Prompts.h"
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
 #include "editors/tweak/frmTweak.h"
 #include "utilities/search/frmSearch.h"

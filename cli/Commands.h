@@ -2,7 +2,7 @@
 
 #include "Console.h"
 
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QStringList>
 

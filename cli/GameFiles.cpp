@@ -1,6 +1,6 @@
 #include "GameFiles.h"
 
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

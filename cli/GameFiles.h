@@ -3,9 +3,9 @@
 #include "CommandParser.h"
 #include "Console.h"
 
-#include "app/GameLocation.h"
-#include "app/ProgramFolder.h"
-#include "app/Result.h"
+#include "core/GameLocation.h"
+#include "core/ProgramFolder.h"
+#include "core/Result.h"
 
 #include <QString>
 

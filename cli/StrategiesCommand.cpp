@@ -2,7 +2,7 @@
 #include "Commands.h"
 #include "GameFiles.h"
 
-#include "app/StockTexts.h"
+#include "core/StockTexts.h"
 #include "editors/strategies/StrategiesFile.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 #include "Commands.h"
 #include "GameFiles.h"
 
-#include "app/StockTexts.h"
-#include "app/TextFiles.h"
+#include "core/StockTexts.h"
+#include "core/TextFiles.h"
 #include "editors/botnames/BotNamesFile.h"
 #include "editors/frame/EditorText.h"
 #include "editors/scores/ScoringModule.h"

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 #include "Console.h"
 
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/Prompts.h"
+#include "selection/Form2.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +12,6 @@ int main(int argc, char *argv[])
 
     DialogPrompts prompts;
     Application app(ProgramFolder::standardPath(), prompts);
-    app.start();
+    showStartWindow(app);
     return QApplication::exec();
 }

@@ -1,9 +1,9 @@
 #include "app/Application.h"
-#include "app/Form2.h"
 #include "editors/intro/frmIntro.h"
 #include "editors/maxbots/Form1.h"
 #include "editors/scores/frmScore2.h"
 #include "editors/strategies/frmStrategies.h"
+#include "selection/Form2.h"
 #include "support/ExpectedFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
@@ -255,9 +255,9 @@ void tst_Cli::sharesTheStateWithTheWindows()
 
     ScriptedPrompts prompts;
     Application app(setup.programFolder(), prompts);
-    app.start();
-    QCOMPARE(app.gameLocation().gameFolder, setup.game);
-    QCOMPARE(app.gameLocation().modName, QStringLiteral("Desert"));
+    showStartWindow(app);
+    QCOMPARE(currentGameLocation(app).gameFolder, setup.game);
+    QCOMPARE(currentGameLocation(app).modName, QStringLiteral("Desert"));
     Form1 *maxBots = app.windows().show<Form1>();
     frmStrategies *strategies = app.windows().show<frmStrategies>();
     frmScore2 *scores = app.windows().show<frmScore2>();

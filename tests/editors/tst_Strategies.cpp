@@ -1,7 +1,7 @@
 #include "app/Application.h"
-#include "app/Form2.h"
 #include "editors/strategies/frmStrategies.h"
 #include "launcher/frmMain.h"
+#include "selection/Form2.h"
 #include "support/ExpectedFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"

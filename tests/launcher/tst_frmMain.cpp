@@ -1,7 +1,7 @@
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
-#include "app/Form2.h"
 #include "launcher/frmMain.h"
+#include "selection/Form2.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 #include "utilities/about/frmAbout.h"
@@ -56,7 +56,7 @@ void tst_frmMain::init()
     programFolder_->write(QStringLiteral("dirMod.ini"), "Vantrax\r\n");
     prompts_ = new ScriptedPrompts;
     app_ = new Application(programFolder_->path(), *prompts_);
-    app_->start();
+    showStartWindow(*app_);
     launcher_ = app_->windows().find<frmMain>();
     QVERIFY(launcher_);
     QVERIFY(QTest::qWaitForWindowExposed(launcher_));

@@ -10,7 +10,7 @@ TestRun::TestRun(const QString &mod, const QStringList &folders, const QString &
     programFolder.write(QStringLiteral("dirMod.ini"), mod.toUtf8() + "\r\n");
     if (!state.isNull())
         programFolder.write(stateFile, state);
-    app.start();
+    showStartWindow(app);
 }
 
 QByteArray stockBytes(const QString &name)

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "launcher/frmMain.h"
+#include "selection/Form2.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 

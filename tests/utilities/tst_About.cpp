@@ -1,6 +1,6 @@
 #include "app/Application.h"
-#include "app/Form2.h"
 #include "launcher/frmMain.h"
+#include "selection/Form2.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 #include "utilities/about/frmAbout.h"
@@ -51,7 +51,7 @@ void tst_About::cleanup()
 // A first run: the selection window is up and no launcher exists yet.
 void tst_About::openFromSelectionWindow()
 {
-    app_->start();
+    showStartWindow(*app_);
     app_->windows().find<Form2>()->Image1_Click();
     about_ = app_->windows().find<frmAbout>();
     panel_ = app_->windows().find<frmAboutUitbreiding>();

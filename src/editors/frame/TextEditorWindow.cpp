@@ -2,10 +2,11 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/StockTexts.h"
-#include "app/TextFiles.h"
 #include "app/Twips.h"
+#include "core/StockTexts.h"
+#include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
+#include "selection/Form2.h"
 
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -67,7 +68,7 @@ void TextEditorWindow::addFileSeparator(const char *name)
 
 void TextEditorWindow::loadFromStockMod(const QString &suffix)
 {
-    const GameLocation stock{app_.gameLocation().gameFolder, StockMod};
+    const GameLocation stock{currentGameLocation(app_).gameFolder, StockMod};
     const Result<QString> text = readWholeText(stock.modFile(suffix));
     if (app_.succeeded(this, text))
         setFileText(text.value());
@@ -75,7 +76,7 @@ void TextEditorWindow::loadFromStockMod(const QString &suffix)
 
 void TextEditorWindow::saveIntoSelectedMod(const QString &suffix)
 {
-    app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(suffix), fileText()));
+    app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(suffix), fileText()));
 }
 
 void TextEditorWindow::resetAndSave(const QString &stockName, const QString &suffix)

@@ -1,6 +1,6 @@
 #include "editors/intro/IntroScript.h"
 
-#include "app/StockTexts.h"
+#include "core/StockTexts.h"
 
 namespace {
 

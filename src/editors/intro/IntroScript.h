@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QList>
 #include <QString>

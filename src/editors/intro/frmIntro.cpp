@@ -2,9 +2,10 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/TextFiles.h"
 #include "app/Twips.h"
+#include "core/TextFiles.h"
 #include "editors/intro/IntroScript.h"
+#include "selection/Form2.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -56,7 +57,7 @@ void frmIntro::cmdRemove_Click()
     // With no option selected (the state file can leave it so) the script stays as it is.
     const qsizetype chosen = selected.indexOf(true);
     if (chosen >= 0) {
-        const QString file = app_.gameLocation().modFile(IntroScriptFile);
+        const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
         if (!app_.succeeded(this, writeWholeText(file, introScript(static_cast<IntroOption>(chosen)))))
             return;
     }

@@ -1,6 +1,6 @@
 #include "editors/maxbots/AIDefaultFile.h"
 
-#include "app/StockTexts.h"
+#include "core/StockTexts.h"
 
 #include <algorithm>
 

@@ -2,9 +2,10 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/TextFiles.h"
 #include "app/Twips.h"
+#include "core/TextFiles.h"
 #include "editors/maxbots/AIDefaultFile.h"
+#include "selection/Form2.h"
 #include "utilities/about/frmAbout.h"
 
 #include <QCloseEvent>
@@ -93,7 +94,7 @@ void Form1::Slider1_Change()
 
 void Form1::Command1_Click()
 {
-    const QString file = app_.gameLocation().gameFile(AIDefaultFile);
+    const QString file = currentGameLocation(app_).gameFile(AIDefaultFile);
     if (app_.succeeded(this, writeWholeText(file, composeAIDefault(Slider1->value()))))
         SaveValues();
 }

@@ -1,6 +1,6 @@
 #include "editors/scores/ScoringModule.h"
 
-#include "app/StockTexts.h"
+#include "core/StockTexts.h"
 
 #include <array>
 

@@ -2,7 +2,8 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
+#include "selection/Form2.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -87,7 +88,7 @@ void frmScore2::SaveValues()
 void frmScore2::Command1_Click()
 {
     const QString txtFinal = composeScoringModule(values());
-    if (app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(ScoringModuleSuffix), txtFinal)))
+    if (app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(ScoringModuleSuffix), txtFinal)))
         SaveValues();
 }
 

@@ -1,6 +1,6 @@
 #include "editors/strategies/StrategiesFile.h"
 
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 
 #include <array>
 

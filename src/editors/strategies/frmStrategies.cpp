@@ -2,8 +2,9 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/StockTexts.h"
-#include "app/TextFiles.h"
+#include "core/StockTexts.h"
+#include "core/TextFiles.h"
+#include "selection/Form2.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -137,7 +138,7 @@ void frmStrategies::SaveValues()
 void frmStrategies::Command1_Click()
 {
     const QString txtFinal = composeStrategies(values());
-    if (app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(StrategiesFileSuffix), txtFinal)))
+    if (app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(StrategiesFileSuffix), txtFinal)))
         SaveValues();
 }
 
@@ -146,7 +147,7 @@ void frmStrategies::Command1_Click()
 void frmStrategies::Command2_Click()
 {
     const QString txtReset = stockText(StockStrategiesText);
-    if (!app_.succeeded(this, writeWholeText(app_.gameLocation().modFile(StrategiesFileSuffix), txtReset)))
+    if (!app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(StrategiesFileSuffix), txtReset)))
         return;
     // A state file left behind would bring the old values back into the new window.
     if (!app_.succeeded(this, app_.programFolder().remove(StrategiesStateFile)))

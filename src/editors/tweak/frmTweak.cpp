@@ -3,8 +3,8 @@
 #include "app/Application.h"
 #include "app/Named.h"
 #include "app/Prompts.h"
-#include "app/TextFiles.h"
 #include "app/Twips.h"
+#include "core/TextFiles.h"
 #include "editors/tweak/FileFilter.h"
 #include "utilities/search/frmSearch.h"
 

@@ -2,8 +2,8 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
-#include "app/ProgramInfo.h"
 #include "app/Twips.h"
+#include "core/ProgramInfo.h"
 #include "launcher/frmMain.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 

@@ -1,8 +1,8 @@
 #include "utilities/info/frmInfo.h"
 
 #include "app/Named.h"
-#include "app/ProgramInfo.h"
 #include "app/Twips.h"
+#include "core/ProgramInfo.h"
 #include "utilities/info/EmbeddedBrowser.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameLocation.h"
+#include "core/GameLocation.h"
 
 #include <QWidget>
 
@@ -44,3 +44,12 @@ public slots:
 private:
     Application &app_;
 };
+
+// The game location every editor reads at each file access: the folder and mod the selection
+// window shows at this moment, confirmed or not. When that window was closed, asking creates it
+// again from the stored location.
+GameLocation currentGameLocation(Application &app);
+
+// How the program starts: the selection window is made, which restores and tests the stored
+// location; it is shown only when that did not already bring up the launcher.
+void showStartWindow(Application &app);

@@ -1,4 +1,4 @@
-#include "app/DriveList.h"
+#include "selection/DriveList.h"
 
 #include <QDir>
 #include <QSignalBlocker>

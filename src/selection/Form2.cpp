@@ -1,13 +1,13 @@
-#include "app/Form2.h"
+#include "selection/Form2.h"
 
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
-#include "app/DirectoryList.h"
-#include "app/DriveList.h"
 #include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "launcher/frmMain.h"
+#include "selection/DirectoryList.h"
+#include "selection/DriveList.h"
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 
@@ -50,6 +50,19 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     connect(Drive1, &QComboBox::activated, this, &Form2::Drive1_Change);
     connect(Dir1, &DirectoryList::pathChanged, Drive1, &DriveList::showDriveOf);
     connect(Image1, &ActiveLabel::clicked, this, &Form2::Image1_Click);
+}
+
+GameLocation currentGameLocation(Application &app)
+{
+    const Form2 *selection = app.windows().get<Form2>();
+    return selection ? selection->location() : GameLocation();
+}
+
+void showStartWindow(Application &app)
+{
+    Form2 *selection = app.windows().get<Form2>();
+    if (selection && !app.windows().find<frmMain>())
+        selection->show();
 }
 
 GameLocation Form2::location() const

@@ -1,7 +1,7 @@
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
 
-#include "app/CodePage.h"
-#include "app/PathResolver.h"
+#include "core/CodePage.h"
+#include "core/PathResolver.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/CodePage.h"
-#include "app/TextFiles.h"
+#include "core/CodePage.h"
+#include "core/TextFiles.h"
 #include "support/TestFolders.h"
 
 #include <QTest>

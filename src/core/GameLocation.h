@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgramFolder.h"
-#include "app/Result.h"
+#include "core/ProgramFolder.h"
+#include "core/Result.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "app/PathResolver.h"
-#include "app/TextFiles.h"
+#include "core/PathResolver.h"
+#include "core/TextFiles.h"
 #include "support/TestFolders.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/DirectoryList.h"
+#include "selection/DirectoryList.h"
 
 #include <QDir>
 #include <QFileIconProvider>

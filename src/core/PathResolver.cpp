@@ -1,4 +1,4 @@
-#include "app/PathResolver.h"
+#include "core/PathResolver.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "app/Application.h"
-#include "app/DirectoryList.h"
-#include "app/Form2.h"
 #include "launcher/frmMain.h"
+#include "selection/DirectoryList.h"
+#include "selection/Form2.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFolders.h"
 
@@ -29,7 +29,7 @@ struct Run {
             programFolder.write(QStringLiteral("dir.ini"), dirIni);
         if (!dirModIni.isNull())
             programFolder.write(QStringLiteral("dirMod.ini"), dirModIni);
-        app.start();
+        showStartWindow(app);
         return app.windows().find<Form2>();
     }
     frmMain *launcher() { return app.windows().find<frmMain>(); }
@@ -180,7 +180,7 @@ void tst_Form2::folderListOpensOnlyExistingFolders()
     list->setCurrentItem(mods);
     QCOMPARE(list->path(), game_);
     emit list->itemActivated(mods, 0);
-    QCOMPARE(run.app.gameLocation().gameFolder, game_ + QStringLiteral("/mods"));
+    QCOMPARE(currentGameLocation(run.app).gameFolder, game_ + QStringLiteral("/mods"));
     emit list->itemActivated(list->findItems("Orvanthe", Qt::MatchExactly | Qt::MatchRecursive).value(0), 0);
     QCOMPARE(list->path(), game_);
 }
@@ -194,7 +194,7 @@ void tst_Form2::editorsSeeTheLiveLocationEvenAfterAClose()
     // Unconfirmed changes count at once, and are not stored.
     form->Text1->setText(QStringLiteral("Unconfirmed"));
     QVERIFY(form->Dir1->setPath(games_->filePath("NotAGame")));
-    QCOMPARE(run.app.gameLocation().modFile(QStringLiteral("/AI/BotNames.ai")),
+    QCOMPARE(currentGameLocation(run.app).modFile(QStringLiteral("/AI/BotNames.ai")),
              games_->filePath("NotAGame/mods/Unconfirmed/AI/BotNames.ai"));
     QCOMPARE(run.programFolder.read("dirMod.ini"), QByteArray("Desert\r\n"));
 
@@ -202,15 +202,15 @@ void tst_Form2::editorsSeeTheLiveLocationEvenAfterAClose()
     QVERIFY(form->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!run.app.windows().find<Form2>());
-    QCOMPARE(run.app.gameLocation().gameFolder, game_);
-    QCOMPARE(run.app.gameLocation().modName, QStringLiteral("Desert"));
+    QCOMPARE(currentGameLocation(run.app).gameFolder, game_);
+    QCOMPARE(currentGameLocation(run.app).modName, QStringLiteral("Desert"));
     QVERIFY(!run.app.windows().find<Form2>()->isVisible());
     QVERIFY(run.prompts.messages.isEmpty());
 
     // When the stored folder no longer holds the game, the re-made window says so.
     QVERIFY(QFile::remove(game_ + QStringLiteral("/mods/vantrax/init.con")));
     QVERIFY(run.app.windows().unload(run.app.windows().find<Form2>()));
-    QCOMPARE(run.app.gameLocation().gameFolder, game_);
+    QCOMPARE(currentGameLocation(run.app).gameFolder, game_);
     QCOMPARE(run.prompts.messages, Messages({NotFound}));
 }
 

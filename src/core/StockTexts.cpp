@@ -1,6 +1,6 @@
-#include "app/StockTexts.h"
+#include "core/StockTexts.h"
 
-#include "app/CodePage.h"
+#include "core/CodePage.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "app/GameLocation.h"
+#include "core/GameLocation.h"
 
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
 
 Status testGameFolder(const QString &gameFolder)
 {

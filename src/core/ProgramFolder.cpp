@@ -1,6 +1,6 @@
-#include "app/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
-#include "app/TextFiles.h"
+#include "core/TextFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

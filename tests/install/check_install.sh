@@ -12,16 +12,13 @@ expected=(
   bin/vantrax-editor
   share/applications/example.orvanthe.VantraxEditor.desktop
   share/metainfo/example.orvanthe.VantraxEditor.metainfo.xml
-  share/icons/hicolor/32x32/apps/vantrax-editor.png
-  share/icons/hicolor/48x48/apps/vantrax-editor.png
-  share/icons/hicolor/64x64/apps/vantrax-editor.png
-  share/icons/hicolor/128x128/apps/vantrax-editor.png
 )
 for file in "${expected[@]}"; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 [ -x "$prefix/bin/vantrax-editor" ] || { echo "the program is not executable"; exit 1; }
 [ -n "$(find "$prefix" -path '*/vantrax-editor/vantrax-browser.so')" ] || { echo "the browser module is not installed"; exit 1; }
+# Each icon is there and of its size.
 for size in 32 48 64 128; do
   geometry=$(identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/vantrax-editor.png")
   [ "$geometry" = "${size}x${size}" ] || { echo "icon of ${size}x${size} is $geometry"; exit 1; }

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
-// The game files the editors write, assembled from literal lines and the stock texts the
-// repository holds, each with the final CR LF every write adds.
+// The game files the editors write, with the final CR LF: literal lines and checked stock texts.
 
-// The max bots script with its count line (which ends with a lone CR, such as
-// "aiSettings.setMaxNBots 16\r").
+// The max bots script with its count line, such as "aiSettings.setMaxNBots 16\r".
 QByteArray expectedAIDefault(const QByteArray &countLine);
 
-// The composed strategy script for the twelve values in state-file order: Attack Enemy, Attack
-// Neutral, Defend, Guard, three each.
+// The strategy script for twelve values in state-file order (Attack Enemy, Neutral, Defend, Guard).
 QByteArray expectedStrategies(const QStringList &values);
 
 // The scoring module with the given assignment lines (each with its CR LF) in place of the stock ones.
 QByteArray expectedScoringModule(const QByteArray &assignments);
+
+// Every byte value, a line feed only after a carriage return, as a text area keeps it.
+QByteArray everyByte();
+
+// The bytes of a stock text as the program carries it (resources/stock/<name>).
+QByteArray stockBytes(const QString &name);

@@ -3,11 +3,9 @@
 #include "app/Prompts.h"
 
 #include <QList>
-#include <QString>
 #include <QStringList>
 
-// Stands in for the dialogs in tests: records every message box and answers from a queue, so
-// no test ever waits on a real dialog.
+// The dialogs of the tests: records every message box and answers from a queue, never waiting.
 class ScriptedPrompts : public Prompts {
 public:
     struct Message {
@@ -16,17 +14,27 @@ public:
         bool operator==(const Message &) const = default;
     };
 
-    int messageBox(QWidget *parent, const QString &text, int style) override;
-    QString openFileName(QWidget *parent, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &filter) override;
+    int messageBox(QWidget *, const QString &text, int style) override
+    {
+        messages.append({text, style});
+        return answers.isEmpty() ? Ok : answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const QString &filter) override { return fileName(filter); }
+    QString saveFileName(QWidget *, const QString &filter) override { return fileName(filter); }
     void endProcess() override { ++endProcessCalls; }
 
     // Answers for the next message boxes; an empty queue answers OK.
     QList<int> answers;
     // Paths for the next file dialogs; an empty queue cancels.
     QStringList fileNames;
-
     QList<Message> messages;
     QStringList fileFilters;
     int endProcessCalls = 0;
+
+private:
+    QString fileName(const QString &filter)
+    {
+        fileFilters << filter;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };

@@ -1,14 +1,7 @@
 #include "support/TestFolders.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
-
-TestFolder::TestFolder()
-{
-    Q_ASSERT(dir_.isValid());
-}
 
 void TestFolder::write(const QString &relative, const QByteArray &bytes) const
 {
@@ -25,31 +18,22 @@ QByteArray TestFolder::read(const QString &relative) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool TestFolder::exists(const QString &relative) const
-{
-    return QFileInfo::exists(filePath(relative));
-}
-
 QStringList TestFolder::entries() const
 {
     QStringList found;
-    QDirIterator it(path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         found << QDir(path()).relativeFilePath(it.next());
     found.sort();
     return found;
 }
 
-QString TestFolder::copyFixture(const QString &fixture, const QString &as) const
+QString TestFolder::copyGame(const QString &name) const
 {
-    const QString source = QStringLiteral(VANTRAX_FIXTURES "/") + fixture;
-    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            qFatal("cannot read fixture %s", qPrintable(file));
-        write(as + u'/' + QDir(source).relativeFilePath(file), in.readAll());
-    }
-    return filePath(as);
+    QFile script(QStringLiteral(VANTRAX_FIXTURES "/game/mods/vantrax/init.con"));
+    if (!script.open(QIODevice::ReadOnly))
+        qFatal("cannot read the fixture game");
+    write(name + "/mods/vantrax/init.con", script.readAll());
+    return filePath(name);
 }

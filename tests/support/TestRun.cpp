@@ -1,22 +1,50 @@
 #include "support/TestRun.h"
 
-#include <QFile>
+#include "editors/botnames/frmBotNames.h"
+#include "editors/intro/frmIntro.h"
+#include "editors/maxbots/Form1.h"
+#include "editors/scoremodule/frmScore.h"
+#include "editors/scores/frmScore2.h"
+#include "editors/strategies/frmStrategies.h"
+#include "editors/tweak/frmTweak.h"
+#include "selection/Form2.h"
+#include "utilities/search/frmSearch.h"
 
-TestRun::TestRun(const QString &mod, const QStringList &folders, const QString &stateFile, const QByteArray &state)
+#include <QCoreApplication>
+#include <QPointer>
+
+TestRun::TestRun(const QString &mod, const QStringList &folders)
 {
     for (const QString &folder : folders)
-        games.write(QStringLiteral("Orvanthe/") + folder + QStringLiteral("/.keep"), "");
-    programFolder.write(QStringLiteral("dir.ini"), game.toUtf8() + "\r\n");
-    programFolder.write(QStringLiteral("dirMod.ini"), mod.toUtf8() + "\r\n");
-    if (!state.isNull())
-        programFolder.write(stateFile, state);
+        games.write("Orvanthe/" + folder + "/.keep", "");
+    programFolder.write("dir.ini", game.toUtf8() + "\r\n");
+    programFolder.write("dirMod.ini", mod.toUtf8() + "\r\n");
     showStartWindow(app);
 }
 
-QByteArray stockBytes(const QString &name)
+bool TestRun::close(QWidget *window)
 {
-    QFile file(QStringLiteral(VANTRAX_FIXTURES "/../../resources/stock/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing stock text %s", qPrintable(name));
-    return file.readAll();
+    const QPointer<QWidget> closing(window);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return !closing;
+}
+
+namespace {
+
+template <typename... Windows> QWidget *openNamed(TestRun &run, const QString &name)
+{
+    QWidget *opened = nullptr;
+    ((name == QLatin1StringView(Windows::staticMetaObject.className()) ? void(opened = run.open<Windows>())
+                                                                       : void()),
+     ...);
+    return opened;
+}
+
+} // namespace
+
+QWidget *TestRun::open(const QString &window)
+{
+    return openNamed<Form1, frmStrategies, frmScore2, frmIntro, frmBotNames, frmScore, frmTweak, frmSearch>(
+        *this, window);
 }

@@ -3,175 +3,97 @@
 #include "support/TestRun.h"
 #include "utilities/search/frmSearch.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-using Messages = QList<ScriptedPrompts::Message>;
-
-const QString BotNamesFile = QStringLiteral("Orvanthe/mods/vantrax/AI/BotNames.ai");
-const QString ModuleFile = QStringLiteral("Orvanthe/mods/vantrax/python/game/scoringCommon.py");
-const ScriptedPrompts::Message NothingFound{QStringLiteral("Nothing found!"), 64};
-
-// The program with both stock files in place, the bot names editor open and the find window
-// opened from it.
+// The find window opened from the bot names editor on the given text; a scoring module in place.
 struct Run : TestRun {
-    explicit Run(const QByteArray &botNames, const QByteArray &module = "x = 1\r\nx = 2\r\n")
-        : TestRun(QStringLiteral("Vantrax"), {"mods/vantrax/AI", "mods/vantrax/python/game"})
+    explicit Run(const QByteArray &botNames)
     {
-        games.write(BotNamesFile, botNames);
-        games.write(ModuleFile, module);
-        botNames_ = open<frmBotNames>();
-        botNames_->mnuEditSearch->trigger();
+        games.write("Orvanthe/mods/vantrax/AI/BotNames.ai", botNames);
+        games.write("Orvanthe/mods/vantrax/python/game/scoringCommon.py", "x = 1\r\nx = 2\r\n");
+        open<frmBotNames>()->mnuEditSearch->trigger();
         search = app.windows().find<frmSearch>();
     }
-
-    // Presses Find Next with the text and returns the selection in the searched editor: its start
-    // and length, or the caret position and -1 when nothing is selected.
-    QPair<int, int> find(const QString &text)
+    // Finds each text in turn; the selections as "start+length", or "@caret" when there is none.
+    QString find(const QStringList &texts)
     {
-        search->Text1->setText(text);
-        QTest::mouseClick(search->Command1, Qt::LeftButton);
-        return selection(searched());
-    }
-    QPlainTextEdit *searched()
-    {
-        if (search->optScore->isChecked())
-            return app.windows().find<frmScore>()->rtb;
-        return app.windows().find<frmBotNames>()->rtb;
-    }
-    static QPair<int, int> selection(const QPlainTextEdit *rtb)
-    {
-        const QTextCursor cursor = rtb->textCursor();
-        if (!cursor.hasSelection())
-            return {cursor.position(), -1};
-        return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
+        QStringList selections;
+        for (const QString &text : texts) {
+            search->Text1->setText(text);
+            QTest::mouseClick(search->Command1, Qt::LeftButton);
+            const TextEditorWindow *editor =
+                search->optScore->isChecked()
+                    ? static_cast<TextEditorWindow *>(app.windows().find<frmScore>())
+                    : app.windows().find<frmBotNames>();
+            const QTextCursor cursor = editor->rtb->textCursor();
+            const int length = cursor.selectionEnd() - cursor.selectionStart();
+            selections << (length ? QStringLiteral("%1+%2").arg(cursor.selectionStart()).arg(length)
+                                  : QStringLiteral("@%1").arg(cursor.position()));
+        }
+        return selections.join(u' ');
     }
 
-    frmBotNames *botNames_;
     frmSearch *search;
 };
-
-using Selection = QPair<int, int>;
 
 } // namespace
 
 class tst_Search : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnceAtItsPlaceWithTheCallersOption();
-    void findsEachOccurrenceInTurnThenNothing();
-    void eachEditorKeepsItsOwnPosition();
-    void enterInTheSearchTextFindsNext();
-    void emptyAndFarSearches();
+    // On from one past the last match's start, in any letter case; past the last, "Nothing found!"
+    // and the caret at the start. An empty text is found where the search starts.
+    void findNextGoesOnFromOnePastTheLastMatch()
+    {
+        const auto check = [](const QByteArray &botNames, const QStringList &searches, const char *selections,
+                              int nothingFound) {
+            Run run(botNames);
+            QCOMPARE(run.find(searches), QString(selections));
+            QCOMPARE(run.prompts.messages,
+                     QList<ScriptedPrompts::Message>(nothingFound, {"Nothing found!", 64}));
+        };
+        check("aaaa\r\nxAAx\r\n", {"aa", "aa", "aa", "aa", "aa", "Aa", "X"}, "0+2 1+2 2+2 6+2 @0 @0 8+1", 2);
+        check(QByteArray(45000, '.') + "Needle\r\n.........", {"needle", "needle", "...."},
+              "45000+6 @0 45007+4", 1);
+        check("ab", {"", "", "", "abc"}, "@0 @1 @0 @0", 2);
+    }
+
+    // Opened at its place with the opener's option, alone with the first; a focused option is the
+    // selected one; Enter finds. A closed editor is opened, then searched; each editor keeps its
+    // position beyond the find window's life.
+    void eachEditorKeepsItsOwnPosition()
+    {
+        Run run("x\r\nx\r\nx\r\n");
+        QVERIFY(run.search->parentWidget() == run.app.windows().find<frmBotNames>() &&
+                run.search->optBotNames->isChecked());
+        QCOMPARE(run.search->geometry(), QRect(717, 226, 169, 65));
+        QTest::keyClicks(run.search->Text1, "X");
+        QTest::keyClick(run.search->Text1, Qt::Key_Return);
+        QTest::keyClick(run.search->Text1, Qt::Key_Enter);
+        const QTextCursor found = run.app.windows().find<frmBotNames>()->rtb->textCursor();
+        QCOMPARE(QString::number(found.selectionStart()) + found.selectedText(), QStringLiteral("2x"));
+        run.search->optScore->setChecked(true);
+        QCOMPARE(run.find({"X"}), QStringLiteral("0+1"));
+        frmScore *score = run.app.windows().find<frmScore>();
+        QVERIFY(score->isVisible() && score->parentWidget() == run.launcher());
+        QCOMPARE(score->rtb->toPlainText(), QStringLiteral("x = 1\nx = 2\n"));
+
+        run.app.windows().unload(run.search);
+        QVERIFY(run.app.windows().show<frmSearch>()->optTweak->isChecked());
+        score->mnuEditSearch->trigger();
+        run.search = run.app.windows().find<frmSearch>();
+        QVERIFY(run.search->optScore->isChecked() && !run.search->optTweak->isChecked());
+        QApplication::setActiveWindow(run.search);
+        run.search->optBotNames->setFocus();
+        QVERIFY(run.search->optBotNames->isChecked() && !run.search->optScore->isChecked());
+        QCOMPARE(run.find({"x"}), QStringLiteral("4+1"));
+        run.search->optScore->setChecked(true);
+        QCOMPARE(run.find({"x", "x"}), QStringLiteral("6+1 @0"));
+    }
 };
-
-void tst_Search::opensOnceAtItsPlaceWithTheCallersOption()
-{
-    Run run("");
-    frmSearch *search = run.search;
-    QVERIFY(search && search->isVisible());
-    QCOMPARE(search->windowTitle(), QStringLiteral(" Search"));
-    QCOMPARE(search->parentWidget(), run.botNames_);
-    QCOMPARE(search->geometry(), QRect(717, 226, 169, 65));
-    QVERIFY(search->optBotNames->isChecked() && !search->optTweak->isChecked());
-    QVERIFY(!search->Command1->isDefault());
-    QCOMPARE(search->Text1->text(), QString());
-
-    // Opened alone it starts with the first option; the score editor's Search selects its own.
-    run.app.windows().unload(search);
-    search = run.app.windows().show<frmSearch>();
-    QVERIFY(search->optTweak->isChecked());
-    run.app.windows().unload(search);
-    frmScore *score = run.app.windows().show<frmScore>(run.launcher());
-    score->mnuEditSearch->trigger();
-    search = run.app.windows().find<frmSearch>();
-    QCOMPARE(search->parentWidget(), score);
-    QVERIFY(search->optScore->isChecked() && !search->optBotNames->isChecked());
-
-    // The option that takes the focus becomes the selected one.
-    QApplication::setActiveWindow(search);
-    search->optBotNames->setFocus();
-    QVERIFY(search->optBotNames->isChecked() && !search->optScore->isChecked());
-    QVERIFY(run.prompts.messages.isEmpty());
-}
-
-void tst_Search::findsEachOccurrenceInTurnThenNothing()
-{
-    Run run("aaaa\r\nxAAx\r\n");
-    QCOMPARE(run.find("aa"), Selection(0, 2));
-    QCOMPARE(run.find("aa"), Selection(1, 2));
-    QCOMPARE(run.find("aa"), Selection(2, 2));
-    QCOMPARE(run.find("aa"), Selection(6, 2));
-    QVERIFY(run.prompts.messages.isEmpty());
-    QVERIFY(run.botNames_->isVisible());
-
-    QCOMPARE(run.find("aa"), Selection(0, -1));
-    QCOMPARE(run.prompts.messages, Messages({NothingFound}));
-    QCOMPARE(run.find("aa"), Selection(0, -1));
-    QCOMPARE(run.prompts.messages, Messages({NothingFound, NothingFound}));
-
-    // A new text goes on after the last match, and finds capitals with a lower-case text.
-    QCOMPARE(run.find("X"), Selection(8, 1));
-}
-
-void tst_Search::eachEditorKeepsItsOwnPosition()
-{
-    Run run("x\r\nx\r\nx\r\n");
-    QCOMPARE(run.find("x"), Selection(0, 1));
-    QCOMPARE(run.find("x"), Selection(2, 1));
-
-    // The score editor is not open: Find Next opens it with its module, then searches it.
-    QVERIFY(!run.app.windows().find<frmScore>());
-    run.search->optScore->setChecked(true);
-    QCOMPARE(run.find("X"), Selection(0, 1));
-    frmScore *score = run.app.windows().find<frmScore>();
-    QVERIFY(score && score->isVisible());
-    QCOMPARE(score->rtb->toPlainText(), QStringLiteral("x = 1\nx = 2\n"));
-    QCOMPARE(score->parentWidget(), run.launcher());
-
-    // Positions outlive the find window.
-    run.app.windows().unload(run.search);
-    run.search = run.app.windows().show<frmSearch>(score);
-    run.search->optBotNames->setChecked(true);
-    QCOMPARE(run.find("x"), Selection(4, 1));
-    run.search->optScore->setChecked(true);
-    QCOMPARE(run.find("x"), Selection(6, 1));
-    QCOMPARE(run.find("x"), Selection(0, -1));
-    QCOMPARE(run.prompts.messages, Messages({NothingFound}));
-}
-
-void tst_Search::enterInTheSearchTextFindsNext()
-{
-    Run run("One two one\r\n");
-    QTest::keyClicks(run.search->Text1, QStringLiteral("ONE"));
-    QTest::keyClick(run.search->Text1, Qt::Key_Return);
-    QCOMPARE(Run::selection(run.botNames_->rtb), Selection(0, 3));
-    QTest::keyClick(run.search->Text1, Qt::Key_Enter);
-    QCOMPARE(Run::selection(run.botNames_->rtb), Selection(8, 3));
-    QCOMPARE(run.search->Text1->text(), QStringLiteral("ONE"));
-}
-
-void tst_Search::emptyAndFarSearches()
-{
-    Run run(QByteArray(45000, '.') + "Needle\r\n" + QByteArray(45000, '.'));
-    QCOMPARE(run.find("needle"), Selection(45000, 6));
-    QCOMPARE(run.find("needle"), Selection(0, -1));
-    QCOMPARE(run.find(QString(10, u'.')), Selection(45007, 10));
-
-    // An empty text is found where the search starts, moving on by one each time.
-    Run empty("ab");
-    QCOMPARE(empty.find(""), Selection(0, -1));
-    QCOMPARE(empty.find(""), Selection(1, -1));
-    QCOMPARE(empty.prompts.messages, Messages());
-    QCOMPARE(empty.find(""), Selection(0, -1));
-    QCOMPARE(empty.find("abc"), Selection(0, -1));
-    QCOMPARE(empty.prompts.messages, Messages({NothingFound, NothingFound}));
-}
 
 QTEST_MAIN(tst_Search)
 #include "tst_Search.moc"

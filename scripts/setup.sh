@@ -9,6 +9,7 @@ packages=(
   qt6-webengine-dev
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev
+  python3
 )
 
 missing=()

@@ -29,10 +29,10 @@ int runWholeText(const Call &call, const WholeTextFile &file)
             "Writes the selected mod's %1\n"
             "as the %2 saves it. --from writes the text of <file> as the editor writes\n"
             "it once its text area holds that file: each line break (CR LF, or LF alone)\n"
-            "becomes CR LF, and one more CR LF ends the file, so a file the editor saved comes\n"
-            "back with one line break more, as saving it again in the editor gives. --reset\n"
-            "writes the game's stock text. Without values, prints the text the editor starts\n"
-            "from: the stock mod's %1, byte for byte.")
+            "becomes CR LF, a CR alone stays a CR, and one more CR LF ends the file, so a file\n"
+            "the editor saved comes back with one line break more, as saving it again in the\n"
+            "editor gives. --reset writes the game's stock text. Without values, prints the\n"
+            "text the editor starts from: the stock mod's %1, byte for byte.")
             .arg(file.suffix.mid(1), file.editor));
     parser.addOption(QCommandLineOption(
         QStringLiteral("from"), QStringLiteral("Write the text of this file."), QStringLiteral("file")));

@@ -4,6 +4,21 @@
 
 #include <utility>
 
+namespace {
+
+// An X11 window manager keeps a window in front of its owner only when the window is marked
+// transient for it, and Qt marks dialog and tool windows alone. So an owned plain window becomes
+// a dialog; its frame keeps the buttons it had.
+void setOwner(QWidget *window, QWidget *owner)
+{
+    Qt::WindowFlags flags = window->windowFlags();
+    if (window->windowType() == Qt::Window)
+        flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+    window->setParent(owner, flags);
+}
+
+} // namespace
+
 WindowRegistry::WindowRegistry(Application &app) : app_(app) {}
 
 WindowRegistry::~WindowRegistry()
@@ -28,7 +43,7 @@ void WindowRegistry::adopt(QWidget *window, QWidget *owner)
 {
     window->setObjectName(QString::fromLatin1(window->metaObject()->className()));
     if (owner)
-        window->setParent(owner, window->windowFlags());
+        setOwner(window, owner);
     windows_.insert(window->metaObject()->className(), window);
 }
 
@@ -42,11 +57,21 @@ QWidget *WindowRegistry::load(QWidget *window)
     return windows_.value(name).data() == window ? window : nullptr;
 }
 
+void WindowRegistry::giveOwner(QWidget *window, QWidget *owner)
+{
+    if (window->parentWidget() != owner) {
+        const QPoint place = window->pos();
+        setOwner(window, owner);
+        window->move(place);
+    }
+    bringToFront(window, owner);
+}
+
 void WindowRegistry::bringToFront(QWidget *window, QWidget *owner)
 {
     // A hidden window takes its new owner; a shown one only comes to the front.
     if (owner && !window->isVisible() && window->parentWidget() != owner)
-        window->setParent(owner, window->windowFlags());
+        setOwner(window, owner);
     window->show();
     window->raise();
     window->activateWindow();

@@ -11,8 +11,8 @@ class Application;
 // window that exists brings it to the front with its content, opening one that does not
 // creates it first, which runs its load steps (its Form_Load slot, when it has one).
 //
-// An owner is a window's parent widget, so an owned window stays in front of its owner and is
-// discarded with it.
+// An owner is a window's parent widget, so an owned window stays in front of its owner (the
+// window system sees it as the owner's dialog) and is discarded with it.
 class WindowRegistry {
 public:
     explicit WindowRegistry(Application &app);
@@ -52,6 +52,10 @@ public:
     // Closes and discards the window at once: from now on it counts as gone, even before Qt
     // deletes it. Returns false if the window refused to close.
     bool unload(QWidget *window);
+
+    // Gives a window, shown or not, to another owner, keeping its place on the screen, and
+    // shows it in front of that owner.
+    void giveOwner(QWidget *window, QWidget *owner);
 
 private:
     void adopt(QWidget *window, QWidget *owner);

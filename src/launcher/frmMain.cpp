@@ -9,6 +9,7 @@
 #include "editors/botnames/frmBotNames.h"
 #include "editors/intro/frmIntro.h"
 #include "editors/maxbots/Form1.h"
+#include "editors/scoremodule/frmScore.h"
 #include "editors/scores/frmScore2.h"
 #include "editors/strategies/frmStrategies.h"
 #include "editors/tweak/frmTweak.h"
@@ -186,6 +187,13 @@ bool frmMain::confirmExit()
     if (app_.prompts().messageBox(this, QStringLiteral("Are you sure you want exit?"),
                                   Prompts::YesNo | Prompts::Information) != Prompts::Yes)
         return false;
+    // Ending the process closes no window, so each editor with unsaved text asks first.
+    const WindowRegistry &windows = app_.windows();
+    for (TextEditorWindow *editor : std::initializer_list<TextEditorWindow *>{
+             windows.find<frmBotNames>(), windows.find<frmScore>(), windows.find<frmTweak>()}) {
+        if (editor && !editor->changesSetAside())
+            return false;
+    }
     app_.prompts().endProcess();
     return true;
 }

@@ -77,7 +77,7 @@ private slots:
         };
         const char *strategies = "vantrax/AI/AIDefaultStrategies.ai",
                    *module = "vantrax/python/game/scoringCommon.py";
-        const QByteArray nines = QByteArray("9\r\n").repeated(12), names = "A\r\nB\r\n\r\nC\r\n";
+        const QByteArray nines = QByteArray("9\r\n").repeated(12), names = "A\r\nB\r\n\r\nC\rD\r\n";
         row("max-bots|32", "MaxBots.ini", "5\r\n", "vantrax/AI/AIDefault.ai",
             expectedAIDefault("aiSettings.setMaxNBots 32\r"), {"32"});
         const QStringList guard = {"1", "3", "0", "1", "3", "0", "", "x y", "", "5", "6", "7"};
@@ -99,7 +99,7 @@ private slots:
             stockBytes("Init-esc.con") + "\r\n", {"True", "False", "False"});
         row("intro|remove", "intro.ini", {}, "vantrax/init.con", stockBytes("Init-complete.con") + "\r\n",
             {"False", "True", "False"});
-        // As the text editors save a file: every line break CR LF, one more at the end.
+        // As the text editors save a file: every line break CR LF, a lone CR kept, one CR LF more.
         row("bot-names|--mod|Desert|--from|names.txt", "", {}, "Desert/AI/BotNames.ai", names, {});
         row("score-module|--reset", "", {}, module, stockBytes("scoringCommon.py") + "\r\n", {});
     }
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QFETCH(QByteArray, stateAfter);
         Setup setup;
-        setup.games.write("names.txt", "A\nB\r\n\nC");
+        setup.games.write("names.txt", "A\nB\r\n\nC\rD");
         if (!stateBefore.isNull())
             setup.state(stateFile, stateBefore);
         const QMap<QString, QByteArray> before = setup.files();

@@ -45,15 +45,13 @@ class tst_TextEditors : public QObject {
 private slots:
     void theFrameLoadsSavesResetsAndResizes_data()
     {
-        for (const char *column : {"window", "file", "stock", "reset"})
+        for (const char *column : {"window", "file", "reset"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char *tag, const char *window, const char *file, const char *stock,
-                            const char *reset) {
-            QTest::newRow(tag) << QString(window) << QString(file) << QString(stock) << QString(reset);
-        };
-        row("bot names", "frmBotNames", "/AI/BotNames.ai", "BotNames.ai", "mnuFileReset");
-        row("score module", "frmScore", "/python/game/scoringCommon.py", "scoringCommon.py", "mnuReset");
-        row("tweak", "frmTweak", "", "", "");
+        const auto row = [](const char *tag, const QString &window, const QString &file,
+                            const QString &reset) { QTest::newRow(tag) << window << file << reset; };
+        row("bot names", "frmBotNames", "/AI/BotNames.ai", "mnuFileReset");
+        row("score module", "frmScore", "/python/game/scoringCommon.py", "mnuReset");
+        row("tweak", "frmTweak", "", "");
     }
     // Read the stock mod's file, write the selected mod's, name a file that fails, keep the text.
     // The text area keeps its corner and grows with the window, above the tweak editor's path.
@@ -61,37 +59,51 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(QString, file);
-        QFETCH(QString, stock);
         QFETCH(QString, reset);
         Run run;
         TextEditorWindow *editor = run.editor(window);
+        const QByteArray mixed = "one\r\r\ntwo\rthree\nfour\r\n";
+        const QString saved = file.isEmpty() ? "Orvanthe/tweaks/mixed.tweak" : "Orvanthe/mods/Desert" + file;
         if (!file.isEmpty()) {
-            editor->rtb->setPlainText("kept");
+            // The empty text of a file that could not be read is not saved; a reset that could
+            // not be written is not shown.
             trigger(editor, "mnuFileSave");
-            QCOMPARE(run.prompts.messages.size(), 2);
+            trigger(editor, reset);
+            QVERIFY(editor->rtb->toPlainText().isEmpty() && run.prompts.messages.size() == 3);
             QVERIFY(run.prompts.messages[0].text.startsWith("Cannot read \"" + run.game + "/mods/vantrax" +
                                                             file));
-            QVERIFY(run.prompts.messages[1].text.startsWith("Cannot write \"" + run.game + "/mods/Missing" +
+            QVERIFY(run.prompts.messages[1].text.startsWith("Nothing was saved") &&
+                    run.prompts.messages[1].style == 48);
+            QVERIFY(run.prompts.messages[2].text.startsWith("Cannot write \"" + run.game + "/mods/Missing" +
                                                             file));
-            QCOMPARE(editor->rtb->toPlainText(), QStringLiteral("kept"));
-
-            // Closing drops the text; the next opening reads the stock mod's file again.
-            run.prompts.messages.clear();
+            run.prompts = {};
             run.app.windows().find<Form2>()->Text1->setText("Desert");
-            run.games.write("Orvanthe/mods/vantrax" + file, "first\r\n\r\nsecond\r\n");
+            run.games.write("Orvanthe/mods/vantrax" + file, mixed);
             QVERIFY(run.close(editor));
             editor = run.editor(window);
-            QCOMPARE(editor->rtb->toPlainText(), QStringLiteral("first\n\nsecond\n"));
-            editor->rtb->moveCursor(QTextCursor::End);
-            editor->rtb->insertPlainText("third");
-            trigger(editor, "mnuFileSave");
-            QCOMPARE(run.games.read("Orvanthe/mods/Desert" + file),
-                     QByteArray("first\r\n\r\nsecond\r\nthird\r\n"));
-            trigger(editor, reset);
-            QCOMPARE(run.games.read("Orvanthe/mods/Desert" + file), stockBytes(stock) + "\r\n");
-            QCOMPARE(editor->fileText().toLatin1(), stockBytes(stock));
-            QVERIFY(run.prompts.messages.isEmpty());
+        } else {
+            run.load(static_cast<frmTweak *>(editor), "mixed.tweak", mixed);
         }
+        // One text is shown, searched and saved: a lone CR is a mark, the other line ends breaks;
+        // Shift+Enter breaks a line as Enter does. F3 opens the find window, then finds.
+        QCOMPARE(editor->rtb->toPlainText(), "one\u240D\ntwo\u240Dthree\nfour\n");
+        QApplication::setActiveWindow(editor);
+        QTest::keyClick(editor->rtb, Qt::Key_F3);
+        run.app.windows().find<frmSearch>()->Text1->setText("FOUR");
+        QTest::keyClick(editor->rtb, Qt::Key_F3);
+        QCOMPARE(editor->rtb->textCursor().selectedText(), QStringLiteral("four"));
+        editor->rtb->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor->rtb, "five");
+        QTest::keyClick(editor->rtb, Qt::Key_Return, Qt::ShiftModifier);
+        trigger(editor, "mnuFileSave");
+        QCOMPARE(run.games.read(saved), QByteArray("one\r\r\ntwo\rthree\r\nfour\r\nfive\r\n\r\n"));
+        if (!file.isEmpty()) {
+            trigger(editor, reset);
+            const QByteArray stock = stockBytes(QFileInfo(file).fileName());
+            QCOMPARE(run.games.read(saved), stock + "\r\n");
+            QCOMPARE(editor->fileText().toLatin1(), stock);
+        }
+        QVERIFY(run.prompts.messages.isEmpty());
 
         QVERIFY(QTest::qWaitForWindowExposed(editor));
         const auto area = [&] {
@@ -119,8 +131,6 @@ private slots:
         Run run;
         auto *window = run.open<frmTweak>();
         QCOMPARE(window->rtb->toPlainText() + window->Label1->text(), Hint);
-        window->mnuEditSearch->trigger();
-        QCOMPARE(run.app.windows().find<frmSearch>()->parentWidget(), window);
 
         // Before any file was chosen, Save asks for a name; a cancelled dialog writes nothing.
         window->mnuFileSave_Click();
@@ -144,9 +154,8 @@ private slots:
         }
         QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain"), html + "\r\n" + html + "\r\n");
 
-        // New empties text and path; its Save asks for a name again.
+        // New empties text and path: its Save asks for a name again and writes an empty line.
         window->mnuFileNew_Click();
-        QCOMPARE(window->rtb->toPlainText() + window->Label1->text(), QString());
         run.prompts.fileNames = {run.tweak("new.tweak")};
         window->mnuFileSave_Click();
         QCOMPARE(run.bytes("new.tweak"), QByteArray("\r\n"));
@@ -167,55 +176,89 @@ private slots:
         QCOMPARE(run.open<frmTweak>()->rtb->toPlainText(), Hint);
     }
 
-    void changedTweakIsNotDroppedWithoutAsking_data()
+    void changedTextIsNotDroppedWithoutAsking_data()
     {
-        QTest::addColumn<QString>("action");
+        for (const char *column : {"window", "action"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("named");
-        for (const char *action : {"New", "Load", "Close", "close box"})
-            for (const auto &[answer, name] : {std::pair(Cancel, "Cancel"), {No, "No"}, {Yes, "Yes"}})
-                QTest::newRow(QByteArray(action) + ", " + name) << QString(action) << int(answer) << true;
-        // Yes for a text without a file asks for a name; cancelling that stops the action.
-        QTest::newRow("Close, unnamed, Yes, no name") << "Close" << int(Yes) << false;
-        QTest::newRow("New, unnamed, Yes, no name") << "New" << int(Yes) << false;
+        QTest::addColumn<bool>("savable");
+        const auto row = [](const char *window, const char *action, Answer answer, const char *name,
+                            bool savable) {
+            QTest::newRow(QByteArray(window) + ", " + action + ", " + name)
+                << QString(window) << QString(action) << int(answer) << savable;
+        };
+        const std::tuple<Answer, const char *> answers[] = {{Cancel, "Cancel"}, {No, "No"}, {Yes, "Yes"}};
+        for (const char *action : {"mnuFileNew", "mnuFileLoad", "mnuFileTweak", "close box"})
+            for (const auto &[answer, name] : answers)
+                row("frmTweak", action, answer, name, true);
+        // Yes for a text without a file asks for a name, and for a mod without a folder fails to
+        // write: either stops the action.
+        row("frmTweak", "mnuFileTweak", Yes, "Yes, no name", false);
+        row("frmTweak", "mnuFileNew", Yes, "Yes, no name", false);
+        for (const char *window : {"frmBotNames", "frmScore"})
+            for (const char *action : {"close box", "exit"}) {
+                for (const auto &[answer, name] : answers)
+                    row(window, action, answer, name, true);
+                row(window, action, Yes, "Yes, failing", false);
+            }
     }
-    void changedTweakIsNotDroppedWithoutAsking()
+    // New, Load, Close (the tweak editor's menu items), the close box and the program's exit ask
+    // before a changed text is dropped; Yes saves it first.
+    void changedTextIsNotDroppedWithoutAsking()
     {
+        QFETCH(QString, window);
         QFETCH(QString, action);
         QFETCH(int, answer);
-        QFETCH(bool, named);
+        QFETCH(bool, savable);
         Run run;
-        auto *window = run.open<frmTweak>();
-        if (named)
-            run.load(window, "open.tweak", "old\r\n");
-        window->rtb->moveCursor(QTextCursor::Start);
-        window->rtb->insertPlainText("changed ");
-        const QString text = window->rtb->toPlainText() + window->Label1->text();
+        const bool tweak = window == u"frmTweak";
+        const QString modFile =
+            window == u"frmBotNames" ? "/AI/BotNames.ai" : "/python/game/scoringCommon.py";
+        const QString target = tweak ? run.tweak("open.tweak")
+                                     : run.game + "/mods/" + (savable ? "Desert" : "Missing") + modFile;
+        if (!tweak) {
+            run.games.write("Orvanthe/mods/vantrax" + modFile, "old\r\n");
+            run.app.windows().find<Form2>()->Text1->setText(savable ? "Desert" : "Missing");
+        }
+        TextEditorWindow *editor = run.editor(window);
+        if (tweak && savable)
+            run.load(static_cast<frmTweak *>(editor), "open.tweak", "old\r\n");
+        editor->rtb->moveCursor(QTextCursor::Start);
+        editor->rtb->insertPlainText("changed ");
+        const QString before = editor->rtb->toPlainText();
         run.games.write("Orvanthe/tweaks/other.tweak", "other\r\n");
         run.prompts.answers = {answer};
-        run.prompts.fileNames = {action == u"Load" ? run.tweak("other.tweak") : QString()};
-        const QPointer<frmTweak> open(window);
-        if (action == u"New")
-            window->mnuFileNew_Click();
-        else if (action == u"Load")
-            window->mnuFileLoad_Click();
-        else if (action == u"Close")
-            window->mnuFileTweak_Click();
-        else
-            window->close();
+        run.prompts.fileNames = {action == u"mnuFileLoad" ? run.tweak("other.tweak") : QString()};
+        const QPointer<TextEditorWindow> open(editor);
+        if (action == u"close box") {
+            editor->close();
+        } else if (action == u"exit") {
+            run.prompts.answers.prepend(Yes);
+            run.launcher()->close();
+        } else {
+            trigger(editor, action);
+        }
 
-        const QString file = named ? run.shown("open.tweak") : QStringLiteral("the new tweak file");
-        QCOMPARE(run.prompts.messages, Messages({{"Save changes to " + file + "?", 3 + 48}}));
-        const QByteArray kept = answer == Yes ? "changed old\r\n\r\n" : "old\r\n";
-        QCOMPARE(run.bytes("open.tweak"), named ? kept : QByteArray());
-        const bool goesOn = answer == No || (answer == Yes && named);
-        const bool closing = action == u"Close" || action == u"close box";
+        Messages expected = {
+            {"Save changes to " + (savable || !tweak ? target : "the new tweak file") + "?", 51}};
+        if (action == u"exit")
+            expected.prepend({"Are you sure you want exit?", 68});
+        if (!savable && !tweak)
+            QVERIFY(run.prompts.messages.takeLast().text.startsWith("Cannot write \"" + target));
+        QCOMPARE(run.prompts.messages, expected);
+        const bool goesOn = answer == No || (answer == Yes && savable);
+        const QByteArray kept = tweak && savable ? "old\r\n" : "";
+        QCOMPARE(run.games.read(tweak ? "Orvanthe/tweaks/open.tweak" : "Orvanthe/mods/Desert" + modFile),
+                 answer == Yes && savable ? QByteArray("changed old\r\n\r\n") : kept);
+        const bool closing = action == u"mnuFileTweak" || action == u"close box";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(!open, closing && goesOn);
+        QCOMPARE(run.prompts.endProcessCalls, int(action == u"exit" && goesOn));
         if (!goesOn)
-            QCOMPARE(window->rtb->toPlainText() + window->Label1->text(), text);
-        else if (!closing)
-            QCOMPARE(window->rtb->toPlainText(), action == u"New" ? QString() : QStringLiteral("other\n"));
+            QCOMPARE(editor->rtb->toPlainText(), before);
+        else if (!closing && action != u"exit")
+            QCOMPARE(editor->rtb->toPlainText(),
+                     action == u"mnuFileNew" ? QString() : QStringLiteral("other\n"));
     }
 };
 

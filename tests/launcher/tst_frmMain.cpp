@@ -44,8 +44,8 @@ private slots:
     }
     void cleanup() { delete run_; }
 
-    // Each entry opens its window in front of the launcher, owned by it; the windows without an
-    // entry are opened as the program opens them.
+    // Each entry opens its window in front of the launcher, owned by it and transient for it; the
+    // windows without an entry are opened as the program opens them.
     void captionsOfEveryWindowAndEntry_data()
     {
         for (const char *column : {"entry", "window", "caption"})
@@ -94,6 +94,9 @@ private slots:
             opened = run_->open(window);
         }
         QCOMPARE(opened ? opened->windowTitle() : QString(), caption);
+        if (opened && opened != launcher_)
+            QVERIFY(opened->windowHandle()->transientParent() == launcher_->windowHandle() &&
+                    (opened->windowType() == Qt::Dialog || opened->windowType() == Qt::Tool));
         QCOMPARE(run_->prompts.messages.size(), entry == u"X" ? 1 : 0);
     }
 

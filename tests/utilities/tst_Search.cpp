@@ -1,5 +1,6 @@
 #include "editors/botnames/frmBotNames.h"
 #include "editors/scoremodule/frmScore.h"
+#include "editors/tweak/frmTweak.h"
 #include "support/TestRun.h"
 #include "utilities/search/frmSearch.h"
 
@@ -81,17 +82,31 @@ private slots:
         QVERIFY(score->isVisible() && score->parentWidget() == run.launcher());
         QCOMPARE(score->rtb->toPlainText(), QStringLiteral("x = 1\nx = 2\n"));
 
-        run.app.windows().unload(run.search);
-        QVERIFY(run.app.windows().show<frmSearch>()->optTweak->isChecked());
-        score->mnuEditSearch->trigger();
+        // Closed with its close box, it opens again empty, with the opener's option (the tweak
+        // editor chooses none) and owned by the opener, whichever editor opened it before.
+        QVERIFY(run.close(run.search));
+        auto *tweak = run.open<frmTweak>();
+        tweak->mnuEditSearch->trigger();
         run.search = run.app.windows().find<frmSearch>();
-        QVERIFY(run.search->optScore->isChecked() && !run.search->optTweak->isChecked());
+        QVERIFY(run.search->Text1->text().isEmpty() && run.search->optTweak->isChecked());
+        score->mnuEditSearch->trigger();
+        QCOMPARE(run.app.windows().find<frmSearch>(), run.search);
+        QVERIFY(run.search->optScore->isChecked() && run.search->parentWidget() == score);
         QApplication::setActiveWindow(run.search);
         run.search->optBotNames->setFocus();
         QVERIFY(run.search->optBotNames->isChecked() && !run.search->optScore->isChecked());
         QCOMPARE(run.find({"x"}), QStringLiteral("4+1"));
         run.search->optScore->setChecked(true);
         QCOMPARE(run.find({"x", "x"}), QStringLiteral("6+1 @0"));
+        // F3 in an editor finds the find window's text there.
+        auto *botNames = run.app.windows().find<frmBotNames>();
+        QApplication::setActiveWindow(botNames);
+        QTest::keyClick(botNames->rtb, Qt::Key_F3);
+        QVERIFY(run.search->optBotNames->isChecked() && run.prompts.messages.size() == 2);
+        QApplication::setActiveWindow(run.search);
+        QTest::keyClick(run.search->Text1, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!run.app.windows().find<frmSearch>());
     }
 };
 

@@ -5,7 +5,7 @@
 #include "utilities/search/frmSearch.h"
 
 frmBotNames::frmBotNames(Application &app)
-    : TextEditorWindow(app, QStringLiteral("Change Bot Names"), 7785, 5730)
+    : ModFileEditor(app, QStringLiteral("Change Bot Names"), 7785, 5730, BotNamesSuffix, StockBotNames)
 {
     mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                               &frmBotNames::mnuFileSave_Click);
@@ -17,20 +17,19 @@ frmBotNames::frmBotNames(Application &app)
     connect(mnuEditSearch, &QAction::triggered, this, &frmBotNames::mnuEditSearch_Click);
 }
 
-// Always the stock mod's list, whichever mod is selected.
 void frmBotNames::Form_Load()
 {
-    loadFromStockMod(BotNamesSuffix);
+    load();
 }
 
 void frmBotNames::mnuFileSave_Click()
 {
-    saveIntoSelectedMod(BotNamesSuffix);
+    save();
 }
 
 void frmBotNames::mnuFileReset_Click()
 {
-    resetAndSave(StockBotNames, BotNamesSuffix);
+    resetAndSave();
 }
 
 void frmBotNames::mnuFileClose_Click()
@@ -40,6 +39,5 @@ void frmBotNames::mnuFileClose_Click()
 
 void frmBotNames::mnuEditSearch_Click()
 {
-    if (frmSearch *search = app_.windows().show<frmSearch>(this))
-        search->chooseTarget(search->optBotNames);
+    frmSearch::open(app_, this, true);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editors/frame/TextEditorWindow.h"
+#include "editors/frame/ModFileEditor.h"
 
 // The bot names editor: shows the stock mod's list of computer player names as free text; Save
 // writes it into the selected mod, Reset and Save writes the stock list there.
-class frmBotNames : public TextEditorWindow {
+class frmBotNames : public ModFileEditor {
     Q_OBJECT
 public:
     explicit frmBotNames(Application &app);

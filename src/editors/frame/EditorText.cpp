@@ -10,8 +10,10 @@ QString editorTextFromFile(const QString &fileText)
     const qsizetype size = fileText.size();
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = fileText.at(i);
-        if (c != u'\r' || i + 1 == size || fileText.at(i + 1) != u'\n')
+        if (c != u'\r')
             *out++ = c;
+        else if (i + 1 == size || fileText.at(i + 1) != u'\n')
+            *out++ = LoneCarriageReturn;
     }
     text.truncate(out - text.constData());
     return text;
@@ -24,7 +26,7 @@ QString fileTextFromEditor(const QString &editorText)
     for (const QChar c : editorText) {
         if (c == u'\n')
             *out++ = u'\r';
-        *out++ = c;
+        *out++ = c == LoneCarriageReturn ? QChar(u'\r') : c;
     }
     return text;
 }

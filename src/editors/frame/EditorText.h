@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 
-// Game files separate their lines with CR LF; a text area separates its lines with one line break.
-// Every other character passes through unchanged, so a file saved unedited keeps its bytes.
+// How a text area shows a game file. CR LF and a lone LF are its line breaks, written back as
+// CR LF. A lone CR (the max bots script ends a line with CR CR LF) is shown as this mark, which
+// the code page cannot hold, and written back as CR. Every other character passes through
+// unchanged, so what is shown, searched and saved is one text, and a file saved unedited keeps
+// its bytes.
+inline constexpr QChar LoneCarriageReturn(0x240D);
+
 QString editorTextFromFile(const QString &fileText);
 QString fileTextFromEditor(const QString &editorText);

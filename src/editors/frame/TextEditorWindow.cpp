@@ -2,14 +2,15 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
+#include "app/Prompts.h"
 #include "app/Twips.h"
-#include "core/StockTexts.h"
-#include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
-#include "selection/Form2.h"
+#include "utilities/search/frmSearch.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextDocument>
 
 TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int clientWidthTwips,
@@ -28,6 +29,8 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     mnuEdit = named(menuBar()->addMenu(QStringLiteral("Edit")), "mnuEdit");
     mnuEditSearch = named(mnuEdit->addAction(QStringLiteral("Search")), "mnuEditSearch");
     mnuEditSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
+            [this] { frmSearch::findNextIn(app_, this); });
 
     resize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height());
 }
@@ -48,7 +51,8 @@ void TextEditorWindow::setFileText(const QString &text)
 const QString &TextEditorWindow::editorText() const
 {
     if (!editorTextCurrent_) {
-        editorText_ = rtb->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+        editorText_ = rtb->document()->toRawText();
+        editorText_.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
         editorTextCurrent_ = true;
     }
     return editorText_;
@@ -66,21 +70,31 @@ void TextEditorWindow::addFileSeparator(const char *name)
     named(mnuFile->addSeparator(), name);
 }
 
-void TextEditorWindow::loadFromStockMod(const QString &suffix)
+bool TextEditorWindow::changesSetAside()
 {
-    const GameLocation stock{currentGameLocation(app_).gameFolder, StockMod};
-    const Result<QString> text = readWholeText(stock.modFile(suffix));
-    if (app_.succeeded(this, text))
-        setFileText(text.value());
+    if (!rtb->document()->isModified())
+        return true;
+    switch (app_.prompts().messageBox(this, QStringLiteral("Save changes to %1?").arg(changedFileName()),
+                                      Prompts::YesNoCancel | Prompts::Exclamation)) {
+    case Prompts::Yes:
+        return save();
+    case Prompts::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
-void TextEditorWindow::saveIntoSelectedMod(const QString &suffix)
+void TextEditorWindow::markUnchanged()
 {
-    app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(suffix), fileText()));
+    rtb->document()->setModified(false);
 }
 
-void TextEditorWindow::resetAndSave(const QString &stockName, const QString &suffix)
+// Both the Close item and the close box end here.
+void TextEditorWindow::closeEvent(QCloseEvent *event)
 {
-    setFileText(stockText(stockName));
-    saveIntoSelectedMod(suffix);
+    if (changesSetAside())
+        event->accept();
+    else
+        event->ignore();
 }

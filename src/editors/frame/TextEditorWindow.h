@@ -8,7 +8,8 @@ class QPlainTextEdit;
 
 // The frame the whole-text editors share: a sizable window whose text area fills it and follows
 // every resize (its top-left corner stays put and it grows by what the window grows), with a
-// File menu of the editor's own and an Edit menu with Search.
+// File menu of the editor's own and an Edit menu with Search; F3 finds the next match. A changed
+// text is never dropped without asking.
 class TextEditorWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -22,9 +23,16 @@ public:
     QString fileText() const;
     void setFileText(const QString &text);
     // The text area's text with one '\n' per line break, so an index into it is a cursor
-    // position. It is kept until the next edit: taking it out of the document is the slow part
-    // of searching or saving a large text.
+    // position. A line separator (Shift+Enter types one) is a line break too: it is no character
+    // of the game's code page, and the text area shows it as a break. The text is kept until the
+    // next edit: taking it out of the document is the slow part of searching or saving a large
+    // text.
     const QString &editorText() const;
+
+    // Asks "Save changes to <file>?" when the text was changed since it was loaded or saved: Yes
+    // saves, No drops the changes. Returns whether the action that asked may go on (not after
+    // Cancel, nor after a save that failed or was cancelled).
+    bool changesSetAside();
 
 protected:
     // `clientWidthTwips` and `clientHeightTwips` are the design size of the area below the menu.
@@ -41,13 +49,12 @@ protected:
     }
     void addFileSeparator(const char *name);
 
-    // For the editors of a file that every mod may hold (named by `suffix`, its path below the
-    // mod folder): the starting text is the stock mod's copy, Save writes into the selected mod,
-    // Reset and Save writes the program's stock text (`stockName`) there. A file that cannot be
-    // read or written is reported by name, and the text stays as it was.
-    void loadFromStockMod(const QString &suffix);
-    void saveIntoSelectedMod(const QString &suffix);
-    void resetAndSave(const QString &stockName, const QString &suffix);
+    // Writes the text where the editor saves it; whether it was written.
+    virtual bool save() = 0;
+    // The file a save writes, as the question about changes names it.
+    virtual QString changedFileName() const = 0;
+    void markUnchanged();
+    void closeEvent(QCloseEvent *event) override;
 
     Application &app_;
 

@@ -4,7 +4,8 @@
 #include "editors/scores/ScoringModule.h"
 #include "utilities/search/frmSearch.h"
 
-frmScore::frmScore(Application &app) : TextEditorWindow(app, QStringLiteral("Score Editor"), 10965, 6750)
+frmScore::frmScore(Application &app)
+    : ModFileEditor(app, QStringLiteral("Score Editor"), 10965, 6750, ScoringModuleSuffix, StockScoringModule)
 {
     mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                               &frmScore::mnuFileSave_Click);
@@ -16,20 +17,19 @@ frmScore::frmScore(Application &app) : TextEditorWindow(app, QStringLiteral("Sco
     connect(mnuEditSearch, &QAction::triggered, this, &frmScore::mnuEditSearch_Click);
 }
 
-// Always the stock mod's module, whichever mod is selected.
 void frmScore::Form_Load()
 {
-    loadFromStockMod(ScoringModuleSuffix);
+    load();
 }
 
 void frmScore::mnuFileSave_Click()
 {
-    saveIntoSelectedMod(ScoringModuleSuffix);
+    save();
 }
 
 void frmScore::mnuReset_Click()
 {
-    resetAndSave(StockScoringModule, ScoringModuleSuffix);
+    resetAndSave();
 }
 
 void frmScore::mnuFileClose_Click()
@@ -39,6 +39,5 @@ void frmScore::mnuFileClose_Click()
 
 void frmScore::mnuEditSearch_Click()
 {
-    if (frmSearch *search = app_.windows().show<frmSearch>(this))
-        search->chooseTarget(search->optScore);
+    frmSearch::open(app_, this, true);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "editors/frame/TextEditorWindow.h"
+#include "editors/frame/ModFileEditor.h"
 
 // The scoring module text editor: shows the stock mod's whole scoring module as free text; Save
 // writes it into the selected mod, Reset and Save writes the stock module there. The find
 // window opens it.
-class frmScore : public TextEditorWindow {
+class frmScore : public ModFileEditor {
     Q_OBJECT
 public:
     explicit frmScore(Application &app);

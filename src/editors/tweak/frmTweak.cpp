@@ -8,7 +8,6 @@
 #include "editors/tweak/FileFilter.h"
 #include "utilities/search/frmSearch.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -99,16 +98,7 @@ void frmTweak::mnuFileTweak_Click()
 
 void frmTweak::mnuEditSearch_Click()
 {
-    app_.windows().show<frmSearch>(this);
-}
-
-// Both the Close item and the close box end here.
-void frmTweak::closeEvent(QCloseEvent *event)
-{
-    if (changesSetAside())
-        event->accept();
-    else
-        event->ignore();
+    frmSearch::open(app_, this, false);
 }
 
 bool frmTweak::save()
@@ -131,30 +121,13 @@ bool frmTweak::saveTo(const QString &path)
     return true;
 }
 
-bool frmTweak::changesSetAside()
+QString frmTweak::changedFileName() const
 {
-    if (!rtb->document()->isModified())
-        return true;
-    const QString file = currentFile_.isEmpty() ? QStringLiteral("the new tweak file")
-                                                : QDir::toNativeSeparators(currentFile_);
-    switch (app_.prompts().messageBox(this, QStringLiteral("Save changes to %1?").arg(file),
-                                      Prompts::YesNoCancel | Prompts::Exclamation)) {
-    case Prompts::Yes:
-        return save();
-    case Prompts::No:
-        return true;
-    default:
-        return false;
-    }
+    return currentFile_.isEmpty() ? QStringLiteral("the new tweak file") : QDir::toNativeSeparators(currentFile_);
 }
 
 void frmTweak::setCurrentFile(const QString &path)
 {
     currentFile_ = path;
     Label1->setText(QDir::toNativeSeparators(path));
-}
-
-void frmTweak::markUnchanged()
-{
-    rtb->document()->setModified(false);
 }

@@ -2,7 +2,6 @@
 
 #include "editors/frame/TextEditorWindow.h"
 
-class QCloseEvent;
 class QLabel;
 
 // The tweak file editor: edits any tweak file as plain text. New, Load, Save and Save as work on
@@ -24,17 +23,14 @@ public slots:
     void mnuEditSearch_Click();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Each returns whether the text was written (false also when the user cancelled).
+    bool save() override;
+    QString changedFileName() const override;
 
 private:
-    // Each returns whether the text was written (false also when the user cancelled).
-    bool save();
     bool saveAs();
     bool saveTo(const QString &path);
-    // Asks whether to save a changed text first; returns whether the action may go on.
-    bool changesSetAside();
     void setCurrentFile(const QString &path);
-    void markUnchanged();
 
     // The path of the current file, empty while there is none.
     QString currentFile_;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextDocument>
 
 namespace {
@@ -35,6 +36,7 @@ TextEditorWindow *openEditor(Application &app)
 frmSearch::frmSearch(Application &app)
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), app_(app)
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Search"));
     // The client area's place on the screen is fixed, whatever frame the window gets.
     const QRect client = twipsRect(10755, 3390, 2535, 975);
@@ -65,6 +67,36 @@ frmSearch::frmSearch(Application &app)
 
     connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &frmSearch::Command1_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+}
+
+frmSearch *frmSearch::open(Application &app, TextEditorWindow *editor, bool chooseEditor)
+{
+    frmSearch *search = app.windows().show<frmSearch>(editor);
+    if (!search)
+        return nullptr;
+    app.windows().giveOwner(search, editor);
+    if (chooseEditor)
+        search->chooseTarget(search->optionFor(editor));
+    return search;
+}
+
+void frmSearch::findNextIn(Application &app, TextEditorWindow *editor)
+{
+    frmSearch *search = app.windows().find<frmSearch>();
+    if (!search || search->Text1->text().isEmpty()) {
+        open(app, editor, true);
+        return;
+    }
+    search->optionFor(editor)->setChecked(true);
+    search->Command1_Click();
+}
+
+QRadioButton *frmSearch::optionFor(const TextEditorWindow *editor) const
+{
+    if (qobject_cast<const frmBotNames *>(editor))
+        return optBotNames;
+    return qobject_cast<const frmScore *>(editor) ? optScore : optTweak;
 }
 
 void frmSearch::chooseTarget(QRadioButton *option)

@@ -10,6 +10,8 @@ packages=(
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev
   python3
+  # A glyph for the mark the text editors show in place of a lone carriage return (U+240D).
+  fonts-symbola
 )
 
 missing=()

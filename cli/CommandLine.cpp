@@ -104,11 +104,21 @@ int runCommandLine(const QStringList &arguments, const ProgramFolder &programFol
         return console.refuse(QStringLiteral("no command given. See \"vantrax --help\"."));
     }
     for (const Command &command : Commands) {
-        if (rest.first() == command.name) {
-            QStringList commandArguments = arguments;
-            commandArguments.removeAt(arguments.size() - rest.size());
-            return command.run(Call{commandArguments, programFolder, console});
-        }
+        if (rest.first() != command.name)
+            continue;
+        QStringList commandArguments = arguments;
+        commandArguments.removeAt(arguments.size() - rest.size());
+        // The whole call, from reading the stored values to writing the files, is one step
+        // for every other writer.
+        int exitCode = Succeeded;
+        const Status locked = programFolder.whileLocked([&] {
+            const Result<StoredLocation> stored = readStoredLocation(programFolder);
+            if (!stored.ok())
+                return Status(stored);
+            exitCode = command.run(Call{commandArguments, programFolder, stored.value(), console});
+            return Status::success();
+        });
+        return locked.ok() ? exitCode : console.fail(locked.error());
     }
     return console.refuse(
         QStringLiteral("unknown command \"%1\". See \"vantrax --help\".").arg(rest.first()));

@@ -2,15 +2,17 @@
 
 #include "Console.h"
 
+#include "core/GameLocation.h"
 #include "core/ProgramFolder.h"
 
 #include <QStringList>
 
 // One call of a command: its arguments (the program's name first, the command's name left out),
-// the program folder shared with Vantrax Editor, and where to print.
+// the program folder shared with Vantrax Editor and the location stored there, and where to print.
 struct Call {
     QStringList arguments;
     const ProgramFolder &programFolder;
+    const StoredLocation &stored;
     Console &console;
 };
 

@@ -10,31 +10,35 @@ QString absoluteFolder(const QString &folder)
     return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 }
 
-QString callModName(const CommandParser &parser, const ProgramFolder &programFolder)
+Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored)
 {
-    if (parser.isSet(QStringLiteral("mod")))
-        return parser.value(QStringLiteral("mod"));
-    const Result<QString> stored = readStoredValue(programFolder, ModNameStore);
-    return stored.ok() ? stored.value() : DefaultModName;
+    if (!parser.isSet(QStringLiteral("mod")))
+        return Result<QString>::success(stored.modName.value_or(DefaultModName));
+    const QString mod = parser.value(QStringLiteral("mod"));
+    const Status usable = checkLocation(GameLocation{QString(), mod});
+    return usable.ok() ? Result<QString>::success(mod) : Result<QString>::failure(usable);
 }
 
-Result<GameLocation> callLocation(const CommandParser &parser, const ProgramFolder &programFolder)
+Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored)
 {
-    QString folder = parser.value(QStringLiteral("game"));
-    if (!parser.isSet(QStringLiteral("game"))) {
-        const Result<QString> stored = readStoredValue(programFolder, GameFolderStore);
-        if (!stored.ok() || stored.value().isEmpty())
-            return Result<GameLocation>::failure(
-                QStringLiteral("no game folder is stored; give one with --game <folder> or store one with "
-                               "\"vantrax location set <folder>\""));
-        folder = stored.value();
-    }
-    folder = absoluteFolder(folder);
-    const Status test = testGameFolder(folder);
+    if (!parser.isSet(QStringLiteral("game")) && !stored.gameFolder)
+        return Result<GameLocation>::failure(
+            QStringLiteral("no game folder is stored; give one with --game <folder> or store one with "
+                           "\"vantrax location set <folder>\""));
+    const Result<QString> mod = callModName(parser, stored);
+    if (!mod.ok())
+        return Result<GameLocation>::failure(mod);
+    const GameLocation location{
+        absoluteFolder(parser.isSet(QStringLiteral("game")) ? parser.value(QStringLiteral("game")) : *stored.gameFolder),
+        mod.value()};
+    const Status usable = checkLocation(location);
+    if (!usable.ok())
+        return Result<GameLocation>::failure(usable);
+    const Status test = testGameFolder(location.gameFolder);
     if (!test.ok())
         return Result<GameLocation>::failure(QStringLiteral("\"%1\" is no game installation: %2")
-                                                 .arg(QDir::toNativeSeparators(folder), test.error()));
-    return Result<GameLocation>::success(GameLocation{folder, callModName(parser, programFolder)});
+                                                 .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
+    return Result<GameLocation>::success(location);
 }
 
 int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,

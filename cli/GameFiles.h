@@ -16,12 +16,13 @@
 QString absoluteFolder(const QString &folder);
 
 // The mod of one call: --mod when given, else the stored mod, else the game's own "Vantrax".
-QString callModName(const CommandParser &parser, const ProgramFolder &programFolder);
+// Fails for a --mod that is not one folder below "mods".
+Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored);
 
 // The game location of one call: --game when given, else the stored folder, with the call's
-// mod. Fails when there is neither, or when the folder is no game installation (the test of the
-// selection window's Select).
-Result<GameLocation> callLocation(const CommandParser &parser, const ProgramFolder &programFolder);
+// mod. Fails when there is neither, when checkLocation refuses them, or when the folder is no
+// game installation (the test of the selection window's Select).
+Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored);
 
 // Writes the whole-text file and, once it is written, runs `remember` (which stores the state
 // file); with --stdout prints the file's bytes instead and does neither. A failure of either

@@ -38,7 +38,7 @@ int runIntro(const Call &call)
             call.console,
             QStringLiteral("expected skip, remove or reset, not \"%1\"").arg(values.join(u' ')));
 
-    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     const auto option = static_cast<IntroOption>(chosen);

@@ -8,20 +8,26 @@ namespace {
 
 int printLocation(const CommandParser &parser, const Call &call)
 {
-    const Result<QString> folder = readStoredValue(call.programFolder, GameFolderStore);
-    if (!folder.ok() || folder.value().isEmpty())
+    if (!call.stored.gameFolder)
         return parser.refuse(call.console,
                              QStringLiteral("no game folder is stored; store one with \"vantrax "
                                             "location set <folder>\""));
-    call.console.print(QStringLiteral("game=") + folder.value());
-    call.console.print(QStringLiteral("mod=") + callModName(parser, call.programFolder));
+    const Result<QString> mod = callModName(parser, call.stored);
+    if (!mod.ok())
+        return parser.refuse(call.console, mod.error());
+    call.console.print(QStringLiteral("game=") + *call.stored.gameFolder);
+    call.console.print(QStringLiteral("mod=") + mod.value());
     return Succeeded;
 }
 
 // As the selection window's Select: a folder without the game's own start-up script is refused.
 int storeLocation(const CommandParser &parser, const Call &call, const QString &folder)
 {
-    const GameLocation location{absoluteFolder(folder), callModName(parser, call.programFolder)};
+    const Result<QString> mod = callModName(parser, call.stored);
+    const GameLocation location{absoluteFolder(folder), mod.value()};
+    const Status usable = mod.ok() ? checkLocation(location) : Status(mod);
+    if (!usable.ok())
+        return parser.refuse(call.console, usable.error());
     const Status test = testGameFolder(location.gameFolder);
     if (!test.ok())
         return parser.refuse(call.console,

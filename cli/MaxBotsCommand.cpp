@@ -43,7 +43,7 @@ int runMaxBots(const Call &call)
                                      .arg(values.first()));
         bots = *given;
     }
-    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     return deliverWholeText(

@@ -71,7 +71,7 @@ int runScores(const Call &call)
     if (const std::optional<QString> refused = applyScores(given, lines))
         return parser.refuse(call.console, *refused);
 
-    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     ScoreValues values;

@@ -105,7 +105,7 @@ int runStrategies(const Call &call)
     if (const std::optional<QString> refused = applyTriples(parser, lines))
         return parser.refuse(call.console, *refused);
 
-    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     const QString path = location.value().modFile(StrategiesFileSuffix);

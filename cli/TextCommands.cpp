@@ -59,7 +59,7 @@ int runWholeText(const Call &call, const WholeTextFile &file)
             return parser.refuse(call.console, given.error());
         text = fileTextFromEditor(editorTextFromFile(given.value()));
     }
-    const Result<GameLocation> location = callLocation(parser, call.programFolder);
+    const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
 

@@ -1,6 +1,12 @@
 #include "core/GameLocation.h"
 
+#include "core/PathResolver.h"
 #include "core/TextFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <tuple>
 
 Status testGameFolder(const QString &gameFolder)
 {
@@ -8,17 +14,73 @@ Status testGameFolder(const QString &gameFolder)
     return script.ok() ? Status::success() : Status::failure(script.error());
 }
 
-Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location)
+Status checkLocation(const GameLocation &location)
 {
-    const Status folder = programFolder.writeLines(GameFolderStore, {location.gameFolder});
-    const Status mod = programFolder.writeLines(ModNameStore, {location.modName});
-    return folder.ok() ? mod : folder;
+    const auto hasLineBreak = [](const QString &name) { return name.contains(u'\n') || name.contains(u'\r'); };
+    if (hasLineBreak(location.gameFolder))
+        return Status::failure(QStringLiteral("The game folder \"%1\" has a line break in its name, which "
+                                              "cannot be stored.")
+                                   .arg(QDir::toNativeSeparators(location.gameFolder)));
+    const QString &mod = location.modName;
+    if (mod.isEmpty() || mod == u"." || mod == u".." || mod.contains(u'/') || mod.contains(u'\\') ||
+        hasLineBreak(mod))
+        return Status::failure(
+            QStringLiteral("The mod \"%1\" is not the name of one folder in the game's \"mods\" folder.").arg(mod));
+    return Status::success();
 }
 
-Result<QString> readStoredValue(const ProgramFolder &programFolder, const QString &name)
+namespace {
+
+// Whether the stored file is there in any letter case; a path that cannot be looked up counts
+// as there, so that reading it reports why.
+bool isStored(const ProgramFolder &programFolder, const QString &name)
 {
+    const Result<QString> resolved = resolvePath(programFolder.filePath(name));
+    return !resolved.ok() || QFileInfo::exists(resolved.value()) || QFileInfo(resolved.value()).isSymLink();
+}
+
+// The first line of a stored file; nothing for a missing file or an empty line.
+Result<std::optional<QString>> readStoredValue(const ProgramFolder &programFolder, const QString &name)
+{
+    using Value = Result<std::optional<QString>>;
+    if (!isStored(programFolder, name))
+        return Value::success(std::nullopt);
     const Result<QStringList> lines = programFolder.readLines(name);
     if (!lines.ok())
-        return Result<QString>::failure(lines);
-    return Result<QString>::success(lines.value().value(0));
+        return Value::failure(lines);
+    const QString value = lines.value().value(0);
+    return Value::success(value.isEmpty() ? std::nullopt : std::optional<QString>(value));
+}
+
+} // namespace
+
+Result<StoredLocation> readStoredLocation(const ProgramFolder &programFolder)
+{
+    const Result<std::optional<QString>> folder = readStoredValue(programFolder, GameFolderStore);
+    if (!folder.ok())
+        return Result<StoredLocation>::failure(folder);
+    const Result<std::optional<QString>> mod = readStoredValue(programFolder, ModNameStore);
+    if (!mod.ok())
+        return Result<StoredLocation>::failure(mod);
+    StoredLocation stored{folder.value(), mod.value()};
+    if (stored.modName && !checkLocation(GameLocation{QString(), *stored.modName}).ok())
+        stored.modName.reset();
+    return Result<StoredLocation>::success(stored);
+}
+
+// The mod is written second; when that fails, the game folder's file gets its old bytes back.
+Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location)
+{
+    const QString folderFile = programFolder.filePath(GameFolderStore);
+    const bool hadFolder = isStored(programFolder, GameFolderStore);
+    const Result<QByteArray> before = hadFolder ? readFileBytes(folderFile) : Result<QByteArray>::success({});
+    if (!before.ok())
+        return before;
+    const Status folder = programFolder.writeLines(GameFolderStore, {location.gameFolder});
+    if (!folder.ok())
+        return folder;
+    const Status mod = programFolder.writeLines(ModNameStore, {location.modName});
+    if (!mod.ok())
+        std::ignore = hadFolder ? writeFileBytes(folderFile, before.value()) : removeFile(folderFile);
+    return mod;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Which installation of the game, and which of its mods, the editors work on. Paths below it
 // are plain concatenations, the way the game's own scripts name its files.
 struct GameLocation {
@@ -30,8 +32,19 @@ inline const QString ModNameStore = QStringLiteral("dirMod.ini");
 // Fails with the reason when the folder holds no readable stock start-up script.
 Status testGameFolder(const QString &gameFolder);
 
-// Writes both stored files; a failure of the first does not keep the second from being written.
-Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location);
+// Fails with the reason when the mod is not one folder below "mods" (empty, "." or "..", or
+// with a separator or line break in it), or the game folder has a line break in its name,
+// which its stored file could not hold.
+Status checkLocation(const GameLocation &location);
 
-// The first line of a stored file, without its line break.
-Result<QString> readStoredValue(const ProgramFolder &programFolder, const QString &name);
+// What the program folder holds of the location. A value whose file is missing or empty, or a
+// mod that checkLocation refuses, counts as not stored.
+struct StoredLocation {
+    std::optional<QString> gameFolder;
+    std::optional<QString> modName;
+};
+// Fails, naming the file, when a stored file exists but cannot be read.
+Result<StoredLocation> readStoredLocation(const ProgramFolder &programFolder);
+
+// Writes both stored files, or, when either cannot be written, leaves both as they were.
+Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location);

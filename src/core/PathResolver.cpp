@@ -46,13 +46,23 @@ Result<QString> resolvePath(const QString &path)
             resolved = joined(resolved, component);
             continue;
         }
-        const QDir folder(resolved.isEmpty() ? QStringLiteral(".") : resolved);
-        const QStringList entries =
-            folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        if (entries.contains(component)) {
-            resolved = joined(resolved, component);
+        // The exact name needs no listing of the folder, which is the slow part, and which a
+        // folder that may be entered but not read refuses.
+        const QFileInfo exact(joined(resolved, component));
+        if (exact.exists() || exact.isSymLink()) {
+            resolved = exact.filePath();
             continue;
         }
+        const QString here = resolved.isEmpty() ? QStringLiteral(".") : resolved;
+        const QString shown = QDir::toNativeSeparators(here);
+        const QDir folder(here);
+        if (QFileInfo(here).isDir() && !folder.isReadable())
+            return Result<QString>::failure(
+                QStringLiteral("the folder \"%1\" cannot be listed, so \"%2\" cannot be looked for in "
+                               "another letter case")
+                    .arg(shown, component));
+        const QStringList entries =
+            folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QStringList sameButCase;
         for (const QString &entry : entries) {
             if (entry.compare(component, Qt::CaseInsensitive) == 0)
@@ -62,8 +72,7 @@ Result<QString> resolvePath(const QString &path)
             return Result<QString>::failure(
                 QStringLiteral("the folder \"%1\" holds both %2, which differ only in letter case; "
                                "the game could read either, so rename or remove all but one")
-                    .arg(QDir::toNativeSeparators(resolved.isEmpty() ? QStringLiteral(".") : resolved),
-                         quotedList(sameButCase)));
+                    .arg(shown, quotedList(sameButCase)));
         }
         if (sameButCase.size() == 1) {
             resolved = joined(resolved, sameButCase.first());

@@ -3,8 +3,11 @@
 #include "core/TextFiles.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 
@@ -37,7 +40,36 @@ Status ProgramFolder::writeLines(const QString &name, const QStringList &values)
     return ::writeLines(filePath(name), values);
 }
 
+// Names match in any letter case, so a file copied in beside its twin ("score.ini" beside
+// "Score.ini") would be read once the other is gone: every one goes.
 Status ProgramFolder::remove(const QString &name) const
 {
-    return removeFile(filePath(name));
+    const QStringList files =
+        QDir(path_).entryList({name}, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+    for (const QString &file : files) {
+        const Status removed = removeFile(filePath(file));
+        if (!removed.ok())
+            return removed;
+    }
+    return Status::success();
+}
+
+Status ProgramFolder::whileLocked(const std::function<Status()> &steps, std::chrono::milliseconds wait) const
+{
+    QDir().mkpath(path_);
+    QLockFile lock(filePath(QStringLiteral("vantrax.lock")));
+    // Tried every few milliseconds: QLockFile's own waiting starts at a tenth of a second.
+    const QDeadlineTimer deadline(wait);
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired())
+        QThread::msleep(5);
+    if (!lock.isLocked()) {
+        const QString shown = QDir::toNativeSeparators(path_);
+        return Status::failure(
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("Nothing was saved: another Vantrax Editor or vantrax call is saving in \"%1\" "
+                                 "and has not finished. Try again once it has.")
+                      .arg(shown)
+                : QStringLiteral("Nothing was saved: cannot make the lock file in \"%1\".").arg(shown));
+    }
+    return steps();
 }

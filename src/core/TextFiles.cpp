@@ -8,9 +8,20 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
+const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+// The largest state file read: a stored folder path and a few short values fit many times over.
+constexpr qint64 StateFileLimit = 64 * 1024;
 
 QString failedTo(const char *verb, const QString &path, const QString &reason)
 {
@@ -22,6 +33,20 @@ QString missingFolderReason(const QString &folder)
 {
     return QStringLiteral("the folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder));
 }
+
+#ifdef Q_OS_UNIX
+// Gives the new file the replaced one's owner and permissions, as an edit in place keeps them,
+// less set-user-ID and set-group-ID. Only a privileged writer may give a file to another user;
+// anyone else's replacement stays theirs, as a file they make does.
+void keepOwnerAndMode(const QString &path, int handle)
+{
+    struct stat replaced {};
+    if (::stat(QFile::encodeName(path).constData(), &replaced) != 0)
+        return;
+    std::ignore = ::fchown(handle, replaced.st_uid, replaced.st_gid);
+    std::ignore = ::fchmod(handle, replaced.st_mode & 01777);
+}
+#endif
 
 // Writes through an unbuffered QSaveFile: a buffered one can report a successful commit
 // although the last flush ran out of disk space, leaving a truncated file behind.
@@ -36,8 +61,17 @@ Status replaceFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Status::failure(failedTo("write", path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+#ifdef Q_OS_UNIX
+    if (target.exists())
+        keepOwnerAndMode(path, file.handle());
+#endif
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    const int writeError = errno;
+    if (written != bytes.size() || file.error() != QFileDevice::NoError) {
+        // Qt reports a write that stopped part way (a full disk, a file size limit) as an
+        // unknown error; the system's own reason says what happened.
+        const QString reason = writeError ? qt_error_string(writeError) : file.errorString();
         file.cancelWriting();
         return Status::failure(failedTo("write", path, reason));
     }
@@ -66,7 +100,7 @@ QStringList splitLines(const QString &text)
 
 } // namespace
 
-Result<QByteArray> readFileBytes(const QString &path)
+Result<QByteArray> readFileBytes(const QString &path, qint64 limit)
 {
     const Result<QString> resolved = resolvePath(path);
     if (!resolved.ok())
@@ -77,13 +111,19 @@ Result<QByteArray> readFileBytes(const QString &path)
         return Result<QByteArray>::failure(failedTo("read", path, QStringLiteral("it is a folder")));
     if (!info.exists())
         return Result<QByteArray>::failure(failedTo("read", path, QStringLiteral("the file does not exist")));
+    // A pipe would never end, a device such as /dev/zero never stop giving bytes.
+    if (!info.isFile())
+        return Result<QByteArray>::failure(failedTo("read", path, QStringLiteral("it is no regular file")));
 
     QFile file(resolved.value());
     if (!file.open(QIODevice::ReadOnly))
         return Result<QByteArray>::failure(failedTo("read", path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         return Result<QByteArray>::failure(failedTo("read", path, file.errorString()));
+    if (limit >= 0 && bytes.size() > limit)
+        return Result<QByteArray>::failure(
+            failedTo("read", path, QStringLiteral("it is larger than %1 KiB").arg(limit / 1024)));
     return Result<QByteArray>::success(bytes);
 }
 
@@ -135,19 +175,23 @@ Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
 
 Result<QStringList> readLines(const QString &path)
 {
-    const Result<QString> text = readWholeText(path);
-    if (!text.ok())
-        return Result<QStringList>::failure(text);
-    return Result<QStringList>::success(splitLines(text.value()));
+    const Result<QByteArray> bytes = readFileBytes(path, StateFileLimit);
+    if (!bytes.ok())
+        return Result<QStringList>::failure(bytes);
+    const QByteArray &raw = bytes.value();
+    const QString text =
+        raw.startsWith(Utf8Mark) ? QString::fromUtf8(raw.mid(Utf8Mark.size())) : decodeGameText(raw);
+    return Result<QStringList>::success(splitLines(text));
 }
 
+// A text whose code-page bytes would start like the mark is written in UTF-8 too, so that it
+// reads back as it was.
 Status writeLines(const QString &path, const QStringList &values)
 {
     QString text;
     for (const QString &value : values)
         text += value + LineEnd;
     const Result<QByteArray> encoded = encodeGameText(text);
-    if (!encoded.ok())
-        return Status::failure(failedTo("write", path, encoded.error()));
-    return writeFileBytes(path, encoded.value());
+    const bool inCodePage = encoded.ok() && !encoded.value().startsWith(Utf8Mark);
+    return writeFileBytes(path, inCodePage ? encoded.value() : Utf8Mark + text.toUtf8());
 }

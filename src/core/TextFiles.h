@@ -7,11 +7,13 @@
 #include <QStringList>
 
 // Every file access of the program goes through here. Each path is first resolved without
-// regard to letter case; each failure names the file and the reason. Writes are atomic: the
-// new content goes to a temporary file beside the target, which then replaces it, so a failed
-// write leaves the previous file byte for byte.
+// regard to letter case; each failure names the file and the reason. Only regular files are
+// read. Writes are atomic: the new content goes to a temporary file beside the target, which
+// then replaces it, so a failed write leaves the previous file byte for byte. A replaced file
+// keeps its owner and permissions (less set-user-ID and set-group-ID) where the system allows.
 
-Result<QByteArray> readFileBytes(const QString &path);
+// Reads the whole file; with a `limit`, a larger file is refused unread.
+Result<QByteArray> readFileBytes(const QString &path, qint64 limit = -1);
 Status writeFileBytes(const QString &path, const QByteArray &bytes);
 Status removeFile(const QString &path);
 
@@ -22,7 +24,10 @@ Status writeWholeText(const QString &path, const QString &text);
 // The bytes writeWholeText writes to the file at `path`; a failure names that file.
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text);
 
-// Line-record files: one value per line, each followed by CR LF. Reading accepts CR LF, LF or
-// CR as line ends and returns the lines without them.
+// Line-record files, the program's own small state files: one value per line, each followed by
+// CR LF. They are in the game's code page, but for values it cannot hold (a folder named in
+// Polish or Cyrillic), which are written in UTF-8 after a byte-order mark. Reading takes a file
+// that starts with that mark as UTF-8, accepts CR LF, LF or CR as line ends and returns the
+// lines without them; a file larger than any state file (64 KiB) is refused.
 Result<QStringList> readLines(const QString &path);
 Status writeLines(const QString &path, const QStringList &values);

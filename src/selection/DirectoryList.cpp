@@ -72,7 +72,9 @@ void DirectoryList::rebuild()
         open = item;
     }
     const QDir openFolder(path_);
-    const QStringList subfolders = openFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Hidden ones too: on Linux the game lives in a Wine prefix or a Steam library below one.
+    const QStringList subfolders =
+        openFolder.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subfolders) {
         auto *item = new QTreeWidgetItem(open, {name});
         item->setIcon(0, folderIcon);

@@ -76,32 +76,36 @@ void Form2::Form_Load()
         Command1_Click();
 }
 
+// A stored file that exists but cannot be read is reported; the window then waits for a choice.
 bool Form2::LoadPath()
 {
-    const Result<QString> folder = readStoredValue(app_.programFolder(), GameFolderStore);
-    if (!folder.ok() || !Dir1->setPath(folder.value()))
+    const Result<StoredLocation> stored = readStoredLocation(app_.programFolder());
+    if (!app_.succeeded(this, stored) || !stored.value().gameFolder || !Dir1->setPath(*stored.value().gameFolder))
         return false;
-    const Result<QString> mod = readStoredValue(app_.programFolder(), ModNameStore);
-    if (!mod.ok())
+    if (!stored.value().modName)
         return false;
-    Text1->setText(mod.value());
+    Text1->setText(*stored.value().modName);
     return true;
 }
 
-void Form2::Opslaan()
+Status Form2::Opslaan()
 {
-    storeGameLocation(app_.programFolder(), location());
+    return app_.programFolder().whileLocked([this] { return storeGameLocation(app_.programFolder(), location()); });
 }
 
+// The launcher works only on a location that is stored whole, so that the next start and the
+// command line find the same.
 void Form2::Command1_Click()
 {
     if (!testGameFolder(Dir1->path()).ok()) {
         app_.prompts().messageBox(this, QStringLiteral("Vantrax NOT FOUND!"), Prompts::Critical);
         return;
     }
+    const Status usable = checkLocation(location());
+    if (!app_.succeeded(this, usable.ok() ? Opslaan() : usable))
+        return;
     app_.windows().show<frmMain>();
     hide();
-    Opslaan();
 }
 
 void Form2::Drive1_Change()

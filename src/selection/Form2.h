@@ -22,8 +22,8 @@ public:
 
     GameLocation location() const;
 
-    // Stores the location shown; failures are silent, the window keeps what it shows.
-    void Opslaan();
+    // Stores the location shown, both files or neither.
+    Status Opslaan();
     // Restores the stored location into the window; false on the first step that fails.
     bool LoadPath();
 

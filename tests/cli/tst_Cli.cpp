@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Outcome {
@@ -25,14 +27,18 @@ struct Setup {
         config.write("vantrax-editor/" + name, bytes);
     }
     QByteArray state(const QString &name) const { return config.read("vantrax-editor/" + name); }
-    Outcome run(const QString &call) const
+    void start(QProcess &process, const QString &call) const
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config.path());
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(games.path());
         process.start(VANTRAX_CLI, call.split(u'|', Qt::SkipEmptyParts));
+    }
+    Outcome run(const QString &call) const
+    {
+        QProcess process;
+        start(process, call);
         if (!process.waitForFinished(30000))
             qFatal("vantrax did not finish");
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -161,6 +167,10 @@ private slots:
                   "bot-names: Cannot read \"missing.txt\": the file does not exist."},
                  {"score-module|--from|names.txt|--reset",
                   "score-module: give --from <file> or --reset, not both"},
+                 {"scores|--mod|../../outside|kill=9", "scores: The mod \"../../outside\" is not the name of "
+                                                       "one folder in the game's \"mods\" folder."},
+                 {"--game|Orvanthe\nx|intro|skip",
+                  "intro: The game folder \"%1\nx\" has a line break in its name, which cannot be stored."},
                  {"location|set|Orvanthe/mods",
                   "location: \"%1/mods\" is no game installation: Cannot read "
                   "\"%1/mods/mods/vantrax/init.con\": the file does not exist."}}) {
@@ -192,6 +202,33 @@ private slots:
                 blocked.err.contains(setup.config.filePath("vantrax-editor/MaxBots.ini").toUtf8()));
         QCOMPARE(setup.games.read("Orvanthe/mods/vantrax/AI/AIDefault.ai"),
                  expectedAIDefault("aiSettings.setMaxNBots 20\r"));
+
+        // A stored mod that cannot be read is named, not taken for the stock mod.
+        const QString mod = setup.config.filePath("vantrax-editor/dirMod.ini");
+        QVERIFY(QFile::remove(mod) && mkfifo(QFile::encodeName(mod), 0600) == 0);
+        const Outcome unreadable = setup.run("intro|skip");
+        QCOMPARE(unreadable.err, "vantrax: Cannot read \"" + mod.toUtf8() + "\": it is no regular file.\n");
+        QCOMPARE(unreadable.exitCode, 1);
+    }
+
+    // Parallel calls each land whole: every value given is stored, and the module agrees with the
+    // state file.
+    void parallelCallsLoseNothing()
+    {
+        Setup setup;
+        for (int pair = 1; pair <= 50; ++pair) {
+            QProcess calls[2];
+            setup.start(calls[0], "scores|--mod|Desert|kill=" + QString::number(pair));
+            setup.start(calls[1], "scores|--mod|Desert|heal=" + QString::number(pair));
+            for (QProcess &call : calls)
+                QVERIFY(call.waitForFinished(30000) && call.exitCode() == 0);
+            const QByteArray value = QByteArray::number(pair);
+            const QList<QByteArray> state = setup.state("Score.ini").split('\n');
+            QVERIFY2(state.value(0) == value + '\r' && state.value(4) == value + '\r', value);
+            const QByteArray module = setup.games.read("Orvanthe/mods/Desert/python/game/scoringCommon.py");
+            QVERIFY(module.contains("SCORE_KILL = " + value + "\r\n") &&
+                    module.contains("SCORE_HEAL = " + value + "\r\n"));
+        }
     }
 
     // A folder is stored absolute, as the selection window holds it; --game and --mod hold for one call.

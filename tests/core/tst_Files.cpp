@@ -1,4 +1,5 @@
 #include "core/PathResolver.h"
+#include "core/ProgramFolder.h"
 #include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
 #include "support/ExpectedFiles.h"
@@ -8,8 +9,23 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// Runs the check in a child process, which may change its limits or user; whether it held.
+bool holdsInChild(const std::function<bool()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(check() ? 0 : 1);
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
 
 // Paths found in any letter case, the code page, failures that name the file and change nothing.
 class tst_Files : public QObject {
@@ -76,24 +92,81 @@ private slots:
     }
 
     // A child limited to 4 KiB files saves 8 KiB, less than a write buffer holds: the disk runs
-    // full in the last flush, which a buffered save would not notice.
+    // full in the last flush, which a buffered save would not notice. The system's reason is shown.
     void fullDiskLeavesThePreviousFile()
     {
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
+        QVERIFY(holdsInChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
             const Status written =
                 writeFileBytes(at("Mods/Desert/AI/BotNames.ai"), QByteArray(8 * 1024, 'x'));
-            _exit(!written.ok() && written.error().contains("BotNames.ai") ? 0 : 1);
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            return written.error().endsWith("BotNames.ai\": File too large.");
+        }));
         QCOMPARE(game_.read("Mods/Desert/AI/BotNames.ai"), QByteArray("old\r\n"));
         QCOMPARE(game_.entries().filter("AI/"), QStringList({"Mods/Desert/AI/BotNames.ai"}));
+    }
+
+    // A folder that may be entered but not listed (by a user other than root, who lists any):
+    // an exact name is found there, a name in another letter case is refused, saying why.
+    void exactNamesAreFoundWithoutListingTheFolder()
+    {
+        game_.write("Locked/Init.con", "x");
+        QVERIFY(chmod(QFile::encodeName(game_.path()), 0711) == 0 &&
+                chmod(QFile::encodeName(at("Locked")), 0311) == 0);
+        const bool held = holdsInChild([&] {
+            return (geteuid() != 0 || setuid(65534) == 0) &&
+                   resolvePath(at("Locked/Init.con")).value() == at("Locked/Init.con") &&
+                   resolvePath(at("Locked/init.con")).error().contains("cannot be listed");
+        });
+        QVERIFY(chmod(QFile::encodeName(at("Locked")), 0755) == 0 && held);
+    }
+
+    // Only regular files, and no more than a state file holds. Values beyond the code page are
+    // stored in UTF-8 after a byte-order mark, all others as before.
+    void stateFilesAreReadSafelyAndHoldAnyName()
+    {
+        QVERIFY(mkfifo(QFile::encodeName(at("fifo.ini")), 0600) == 0 &&
+                QFile::link("/dev/zero", at("zero.ini")));
+        game_.write("big.ini", QByteArray(64 * 1024 + 1, 'x'));
+        for (const QString file : {"fifo.ini", "zero.ini", "big.ini"})
+            QCOMPARE(readLines(at(file)).error(),
+                     "Cannot read \"" + at(file) + "\": " +
+                         (file == u"big.ini" ? "it is larger than 64 KiB." : "it is no regular file."));
+        for (const auto &[values, bytes] : QList<std::pair<QStringList, QByteArray>>{
+                 {{"C:\\Gry\\\u0141\u00f3d\u017a", "Desert"},
+                  "\xEF\xBB\xBF"
+                  "C:\\Gry\\\xC5\x81\xC3\xB3"
+                  "d\xC5\xBA\r\nDesert\r\n"},
+                 {{"Caf\u00e9", ""}, "Caf\xE9\r\n\r\n"},
+                 {{"\u00ef\u00bb\u00bf"}, "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF\r\n"}}) {
+            QVERIFY(writeLines(at("state.ini"), values).ok());
+            QCOMPARE(game_.read("state.ini"), bytes);
+            QCOMPARE(readLines(at("state.ini")).value(), values);
+        }
+    }
+
+    // A replaced file keeps its owner (where the writer may give it away) and its permissions,
+    // less set-user-ID and set-group-ID.
+    void replacedFilesKeepOwnerAndPermissions()
+    {
+        game_.write("owned.ai", "old");
+        const QByteArray path = QFile::encodeName(at("owned.ai"));
+        const uid_t owner = geteuid() == 0 ? 65534 : geteuid();
+        struct stat replaced {};
+        QVERIFY(chown(path, owner, gid_t(-1)) == 0 && chmod(path, 06444) == 0 &&
+                writeFileBytes(at("owned.ai"), "new").ok() && stat(path, &replaced) == 0);
+        QVERIFY(replaced.st_uid == owner && (replaced.st_mode & 07777) == 0444);
+    }
+
+    // Another writer holds the lock: the steps do not run, and the failure says why.
+    void aHeldLockIsReportedNotWaitedFor()
+    {
+        const ProgramFolder folder(at("program"));
+        const Status outer = folder.whileLocked([&] {
+            return folder.whileLocked([] { return Status::failure("ran"); }, std::chrono::milliseconds(0));
+        });
+        QVERIFY(outer.error().contains("another Vantrax Editor or vantrax call is saving"));
     }
 };
 

@@ -1,15 +1,6 @@
+#include "support/ExpectedFiles.h"
+
 #include <QtTest>
-
-namespace {
-
-// The stock text as the program carries it.
-QByteArray carried(const QString &name)
-{
-    QFile file(":/stock/" + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // The stock texts checked on their own, not against themselves.
 class tst_StockTexts : public QObject {
@@ -35,37 +26,12 @@ private slots:
                   "ae0eea026313a1a9133f98212d85ae1a3d6a61355fda155b7ac42943a6da94b2"},
                  {"scoringCommon.py", 29913, 820,
                   "a1142312b2f9656dea75728730210f2d0b7ce003779e7ca79f9c7aec68aed20c"}}) {
-            const QByteArray text = carried(name);
-            QVERIFY2(text.size() == bytes && text.count("\r\n") == lines && text.endsWith("\r\n"),
+            const QByteArray text = stockBytes(name);
+            QVERIFY2(text.size() == bytes && text.count("\r\n") == lines && text.endsWith("\r\n") &&
+                         text.count('\n') + text.count('\r') == 2 * lines,
                      qPrintable(name));
-            QVERIFY2(text.count('\n') + text.count('\r') == 2 * lines, qPrintable(name));
             QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(), sha256);
         }
-    }
-
-    void theLinesTheGameReadsAreInPlace()
-    {
-        // The editor's count line follows the head, whose own count stays; the tail starts a line.
-        QVERIFY(carried("AIDefault-head.ai").contains("\r\naiSettings.setMaxNBots 16\r\n"));
-        QVERIFY(carried("AIDefault-head.ai").endsWith("\r\naiSettings.maxBotsIncludeHumans 0\r\n"));
-        QVERIFY(carried("AIDefault-tail.ai")
-                    .startsWith("\r\nrem aiSettings.setBotSkill 1.0\r\n\r\nrun BotNames.ai\r\n"));
-        // Three strategies active; Attack Neutral left out.
-        QVERIFY(carried("AIDefaultStrategies.ai")
-                    .contains("\r\nrem aiStrategy.createStrategy basicAttackNeutral\r\n"));
-        // The editor writes lines 10 to 16 of the module anew.
-        QCOMPARE(
-            carried("scoringCommon.py").split('\n').mid(8, 9),
-            QByteArray("\r|SCORE_KILL = 1\r|SCORE_TEAMKILL = -3\r|SCORE_SUICIDE = -2\r|SCORE_REVIVE = 1\r|"
-                       "SCORE_HEAL = 1\r|SCORE_RESUPPLY = 1\r|SCORE_REPAIR = 1\r|SCORE_STRATEGIC = 1\r")
-                .split('|'));
-        // Esc skips every movie; the game's own script makes three unskippable; one version has none.
-        QCOMPARE(carried("Init-esc.con").count("playMovie"), 6);
-        QCOMPARE(carried("Init-esc.con").count(".bik 0\r\n"), 6);
-        QVERIFY(carried("Init-reset.con")
-                    .contains("\\OP.bik 1\r\norvEngine.playMovie Movies\\rune.bik 1\r\n"
-                              "orvEngine.playMovie Movies\\legal.bik 1\r\n"));
-        QVERIFY(!carried("Init-complete.con").contains("playMovie"));
     }
 
     void theScoringModuleIsPython()
@@ -75,7 +41,7 @@ private slots:
             QSKIP("python3 is not installed, so the module's syntax is not checked");
         QProcess process;
         process.start(python, {"-c", "import ast,sys; ast.parse(sys.stdin.read())"});
-        process.write(carried("scoringCommon.py"));
+        process.write(stockBytes("scoringCommon.py"));
         process.closeWriteChannel();
         QVERIFY(process.waitForFinished(60000));
         QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());

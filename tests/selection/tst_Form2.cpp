@@ -14,6 +14,7 @@ namespace {
 
 using Messages = QList<ScriptedPrompts::Message>;
 const ScriptedPrompts::Message NotFound{"Vantrax NOT FOUND!", 16};
+const ScriptedPrompts::Message TooLarge{"Cannot read \"%1/dirMod.ini\": it is larger than 64 KiB.", 16};
 
 // One run of the program from the stored files given (a null array stores no file).
 struct Run {
@@ -49,12 +50,14 @@ private slots:
     void initTestCase()
     {
         games_.write("NotAGame/readme.txt", "");
+        games_.write(".wine/drive_c/readme.txt", "");
         games_.copyGame("Caf\u00e9 Orvanthe");
         QDir::setCurrent(games_.path());
     }
 
     // The selection window shows what it could restore; only a game folder goes on to the
-    // launcher, which stores the location again: one line each, in the code page, with CR LF.
+    // launcher, which stores the location again: one line each, in the code page, with CR LF. A
+    // stored file that cannot be read is named.
     void startsAtTheLauncherOnlyWhenTheStoredLocationHolds()
     {
         const QString here = games_.path(), notAGame = games_.filePath("NotAGame");
@@ -65,11 +68,16 @@ private slots:
                  {line("Gone"), "Desert\r\n", here + "|Vantrax", {}, false},
                  {line("Orvanthe"), {}, game_ + "|Vantrax", {}, false},
                  {line("NotAGame"), "Desert\r\n", notAGame + "|Desert", {NotFound}, false},
+                 {line("Orvanthe"), "../x\r\n", game_ + "|Vantrax", {}, false},
+                 {line("Orvanthe"), QByteArray(65537, 'x'), here + "|Vantrax", {TooLarge}, false},
                  {line("Orvanthe/"), "Desert\nsecond line\n", game_ + "|Desert", {}, true},
                  {line("Caf\u00e9 Orvanthe"), " d\xe9sert ", cafe + "| d\u00e9sert ", {}, true}}) {
             Run run(dirIni, dirModIni);
             QCOMPARE(run.form()->Dir1->path() + '|' + run.form()->Text1->text(), shown);
-            QCOMPARE(run.prompts.messages, messages);
+            Messages expected = messages;
+            for (ScriptedPrompts::Message &message : expected)
+                message.text.replace("%1", run.programFolder.path());
+            QCOMPARE(run.prompts.messages, expected);
             QVERIFY(run.atLauncher() == launcher && run.form()->isVisible() != launcher);
             QCOMPARE(run.stored(), launcher ? QString(shown).replace('|', "\r\n|") + "\r\n"
                                             : QString::fromLatin1(dirIni + '|' + dirModIni));
@@ -94,8 +102,9 @@ private slots:
         }
     }
 
-    // Select stores only a game folder, with the mod as typed, existing or not. Activating a
-    // folder in the list opens it; highlighting does not.
+    // Select stores only a game folder, with the mod as typed, existing or not, and only whole.
+    // Hidden folders are listed (on Linux the game lives below one). Activating a folder in the
+    // list opens it; highlighting does not.
     void selectStoresOnlyAGameFolder()
     {
         Run run(game_.toUtf8() + "\r\n", "Vantrax\r\n");
@@ -108,8 +117,27 @@ private slots:
         QVERIFY(run.form()->isVisible());
         QCOMPARE(run.stored(), game_ + "\r\n|Vantrax\r\n");
 
+        // A mod that is no single folder, or a location that cannot be stored whole, is refused,
+        // saying why; neither file changes.
+        QVERIFY(run.form()->Dir1->setPath(games_.filePath("Caf\u00e9 Orvanthe")));
+        const QString blocked = run.programFolder.filePath("dirMod.ini");
+        const QString noMod = "The mod \"%1\" is not the name of one folder in the game's \"mods\" folder.";
+        for (const auto &[mod, message] : QList<std::pair<QString, QString>>{
+                 {"..", noMod.arg("..")},
+                 {"a\\b", noMod.arg("a\\b")},
+                 {"", noMod.arg("")},
+                 {"Desert", "Cannot write \"" + blocked + "\": a folder of that name is in its place."}}) {
+            QVERIFY(mod != u"Desert" || (QFile::remove(blocked) && QDir().mkpath(blocked)));
+            run.prompts = {};
+            run.form()->Text1->setText(mod);
+            run.form()->Command1_Click();
+            QCOMPARE(run.prompts.messages, Messages({{message, 16}}));
+            QVERIFY(run.form()->isVisible() && run.programFolder.read("dir.ini") == game_.toUtf8() + "\r\n");
+        }
+
         DirectoryList *list = run.form()->Dir1;
-        QVERIFY(list->setPath(games_.path()));
+        QVERIFY(QDir(blocked).removeRecursively() && list->setPath(games_.path()) &&
+                !list->findItems(".wine", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
         QTreeWidgetItem *orvanthe =
             list->findItems("Orvanthe", Qt::MatchExactly | Qt::MatchRecursive).value(0);
         list->setCurrentItem(orvanthe);

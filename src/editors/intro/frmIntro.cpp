@@ -56,12 +56,12 @@ void frmIntro::cmdRemove_Click()
 
     // With no option selected (the state file can leave it so) the script stays as it is.
     const qsizetype chosen = selected.indexOf(true);
-    if (chosen >= 0) {
-        const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
-        if (!app_.succeeded(this, writeWholeText(file, introScript(static_cast<IntroOption>(chosen)))))
-            return;
-    }
-    SaveValues(selected);
+    const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
+    app_.succeeded(this, app_.programFolder().whileLocked([&] {
+        const Status written =
+            chosen < 0 ? Status::success() : writeWholeText(file, introScript(static_cast<IntroOption>(chosen)));
+        return written.ok() ? SaveValues(selected) : written;
+    }));
 }
 
 // Selecting an option clears the others. Clearing the selected one leaves none selected, which
@@ -80,7 +80,7 @@ void frmIntro::LoadValues()
         setOption(options().at(i), shown == static_cast<IntroOption>(i));
 }
 
-void frmIntro::SaveValues(const QList<bool> &selected)
+Status frmIntro::SaveValues(const QList<bool> &selected)
 {
-    app_.succeeded(this, app_.programFolder().writeLines(IntroStore, introStoreLines(selected)));
+    return app_.programFolder().writeLines(IntroStore, introStoreLines(selected));
 }

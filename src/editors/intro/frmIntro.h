@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -29,7 +31,7 @@ private:
     QList<QRadioButton *> options() const { return {optEscTrue, optComplete, optReset}; }
     void setOption(QRadioButton *option, bool selected);
     void LoadValues();
-    void SaveValues(const QList<bool> &selected);
+    Status SaveValues(const QList<bool> &selected);
 
     Application &app_;
     QButtonGroup *optionGroup_;

@@ -95,8 +95,10 @@ void Form1::Slider1_Change()
 void Form1::Command1_Click()
 {
     const QString file = currentGameLocation(app_).gameFile(AIDefaultFile);
-    if (app_.succeeded(this, writeWholeText(file, composeAIDefault(Slider1->value()))))
-        SaveValues();
+    app_.succeeded(this, app_.programFolder().whileLocked([&] {
+        const Status written = writeWholeText(file, composeAIDefault(Slider1->value()));
+        return written.ok() ? SaveValues() : written;
+    }));
 }
 
 void Form1::Command2_Click()
@@ -133,7 +135,7 @@ void Form1::LoadValues()
     Slider1->setValue(storedMaxBots(app_.programFolder()));
 }
 
-void Form1::SaveValues()
+Status Form1::SaveValues()
 {
-    app_.succeeded(this, app_.programFolder().writeLines(MaxBotsStore, {QString::number(Slider1->value())}));
+    return app_.programFolder().writeLines(MaxBotsStore, {QString::number(Slider1->value())});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QWidget>
 
 class Application;
@@ -43,7 +45,7 @@ protected:
 
 private:
     void LoadValues();
-    void SaveValues();
+    Status SaveValues();
 
     Application &app_;
 };

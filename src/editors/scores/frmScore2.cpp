@@ -79,25 +79,33 @@ void frmScore2::LoadValues()
     showValues(storedScores(app_.programFolder()));
 }
 
-void frmScore2::SaveValues()
+Status frmScore2::SaveValues()
 {
-    app_.succeeded(this, app_.programFolder().writeLines(ScoreStateFile, scoreStateLines(values())));
+    return app_.programFolder().writeLines(ScoreStateFile, scoreStateLines(values()));
 }
 
 // The values are remembered only once the module holds them.
 void frmScore2::Command1_Click()
 {
     const QString txtFinal = composeScoringModule(values());
-    if (app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(ScoringModuleSuffix), txtFinal)))
-        SaveValues();
+    const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
+    app_.succeeded(this, app_.programFolder().whileLocked([&] {
+        const Status written = writeWholeText(file, txtFinal);
+        return written.ok() ? SaveValues() : written;
+    }));
 }
 
 // Starts over in a new window, which finds no state file and shows the stock values, and saves
-// those. The state file is named here in lower case: names match in any letter case, so it is
-// the same file as "Score.ini".
+// those. The module takes the stock values before the state file goes, so a failure leaves the
+// two as they were; the state file deleted is the one read (names match in any letter case, and
+// the exact name first).
 void frmScore2::Command2_Click()
 {
-    if (!app_.succeeded(this, app_.programFolder().remove(QStringLiteral("score.ini"))))
+    const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
+    if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
+            const Status written = writeWholeText(file, composeScoringModule(ScoreValues()));
+            return written.ok() ? app_.programFolder().remove(ScoreStateFile) : written;
+        })))
         return;
     QWidget *owner = parentWidget();
     app_.windows().unload(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "editors/scores/ScoringModule.h"
 
 #include <QWidget>
@@ -43,7 +44,7 @@ private:
     ScoreValues values() const;
     void showValues(const ScoreValues &values);
     void LoadValues();
-    void SaveValues();
+    Status SaveValues();
 
     Application &app_;
 };

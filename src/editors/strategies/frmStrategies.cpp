@@ -129,17 +129,20 @@ void frmStrategies::LoadValues()
     showValues(storedStrategies(app_.programFolder()));
 }
 
-void frmStrategies::SaveValues()
+Status frmStrategies::SaveValues()
 {
-    app_.succeeded(this, app_.programFolder().writeLines(StrategiesStateFile, strategyStateLines(values())));
+    return app_.programFolder().writeLines(StrategiesStateFile, strategyStateLines(values()));
 }
 
 // The values are remembered only once the script holds them.
 void frmStrategies::Command1_Click()
 {
     const QString txtFinal = composeStrategies(values());
-    if (app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(StrategiesFileSuffix), txtFinal)))
-        SaveValues();
+    const QString file = currentGameLocation(app_).modFile(StrategiesFileSuffix);
+    app_.succeeded(this, app_.programFolder().whileLocked([&] {
+        const Status written = writeWholeText(file, txtFinal);
+        return written.ok() ? SaveValues() : written;
+    }));
 }
 
 // Writes the game's stock script back and starts over in a new window, which finds no state
@@ -147,10 +150,12 @@ void frmStrategies::Command1_Click()
 void frmStrategies::Command2_Click()
 {
     const QString txtReset = stockText(StockStrategiesText);
-    if (!app_.succeeded(this, writeWholeText(currentGameLocation(app_).modFile(StrategiesFileSuffix), txtReset)))
-        return;
+    const QString file = currentGameLocation(app_).modFile(StrategiesFileSuffix);
     // A state file left behind would bring the old values back into the new window.
-    if (!app_.succeeded(this, app_.programFolder().remove(StrategiesStateFile)))
+    if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
+            const Status written = writeWholeText(file, txtReset);
+            return written.ok() ? app_.programFolder().remove(StrategiesStateFile) : written;
+        })))
         return;
     QWidget *owner = parentWidget();
     app_.windows().unload(this);

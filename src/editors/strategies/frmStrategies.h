@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "editors/strategies/StrategiesFile.h"
 
 #include <QWidget>
@@ -60,7 +61,7 @@ private:
     void addTab(const QString &caption, const std::array<QLabel **, 3> &labels,
                 const std::array<QLineEdit *, 3> &fields);
     void LoadValues();
-    void SaveValues();
+    Status SaveValues();
 
     Application &app_;
 };

@@ -16,7 +16,7 @@ public:
     // command does and what its values mean. Both are shown by --help.
     CommandParser(const QString &command, const QStringList &usage, const QString &description);
 
-    void addOption(const QCommandLineOption &option) { parser_.addOption(option); }
+    void addOption(const QCommandLineOption &option);
     void addLocationOptions();
     void addStdoutOption();
 
@@ -36,10 +36,12 @@ public:
 
 private:
     QString helpText() const;
+    QStringList withNegativeNumbersAsValues(const QStringList &arguments) const;
 
     QString command_;
     QStringList usage_;
     QString description_;
     QCommandLineParser parser_;
+    QStringList valueOptionNames_;
     bool hasStdoutOption_ = false;
 };

@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include <cerrno>
 #include <cstdio>
 
 void Console::print(const QString &text)
@@ -9,8 +10,21 @@ void Console::print(const QString &text)
 
 void Console::printBytes(const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    if (outputError_)
+        return;
+    errno = 0;
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0;
+    if (!written)
+        outputError_ = errno ? errno : EIO;
+}
+
+int Console::finish(int exitCode)
+{
+    if (!outputError_ || exitCode != Succeeded)
+        return exitCode;
+    return fail(QStringLiteral("Cannot write to standard output: %1.").arg(qt_error_string(outputError_)));
 }
 
 int Console::refuse(const QString &message)

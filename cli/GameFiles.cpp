@@ -28,30 +28,33 @@ Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocat
     const Result<QString> mod = callModName(parser, stored);
     if (!mod.ok())
         return Result<GameLocation>::failure(mod);
-    const GameLocation location{
-        absoluteFolder(parser.isSet(QStringLiteral("game")) ? parser.value(QStringLiteral("game")) : *stored.gameFolder),
-        mod.value()};
+    const GameLocation location{absoluteFolder(parser.isSet(QStringLiteral("game"))
+                                                   ? parser.value(QStringLiteral("game"))
+                                                   : *stored.gameFolder),
+                                mod.value()};
     const Status usable = checkLocation(location);
     if (!usable.ok())
         return Result<GameLocation>::failure(usable);
     const Status test = testGameFolder(location.gameFolder);
     if (!test.ok())
-        return Result<GameLocation>::failure(QStringLiteral("\"%1\" is no game installation: %2")
-                                                 .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
+        return Result<GameLocation>::failure(
+            QStringLiteral("\"%1\" is no game installation: %2")
+                .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
     return Result<GameLocation>::success(location);
 }
 
 int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,
                      const std::function<Status()> &remember)
 {
+    // A character the code page cannot hold is in the values given: the call is refused.
+    const Result<QByteArray> bytes = wholeTextBytes(path, text);
+    if (!bytes.ok())
+        return parser.refuse(console, bytes.error());
     if (parser.toStdout()) {
-        const Result<QByteArray> bytes = wholeTextBytes(path, text);
-        if (!bytes.ok())
-            return console.fail(bytes.error());
         console.printBytes(bytes.value());
         return Succeeded;
     }
-    const Status written = writeWholeText(path, text);
+    const Status written = writeFileBytes(path, bytes.value());
     if (!written.ok())
         return console.fail(written.error());
     if (remember) {

@@ -25,7 +25,8 @@ Result<QString> callModName(const CommandParser &parser, const StoredLocation &s
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored);
 
 // Writes the whole-text file and, once it is written, runs `remember` (which stores the state
-// file); with --stdout prints the file's bytes instead and does neither. A failure of either
-// step is reported by its message, which names the file and the reason.
+// file); with --stdout prints the file's bytes instead and does neither. A text the code page
+// cannot hold is refused; a failure of either step is reported by its message, which names the
+// file and the reason.
 int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,
                      const std::function<Status()> &remember = {});

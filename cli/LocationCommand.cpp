@@ -2,7 +2,10 @@
 #include "Commands.h"
 #include "GameFiles.h"
 
+#include "core/PathResolver.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -33,6 +36,13 @@ int storeLocation(const CommandParser &parser, const Call &call, const QString &
         return parser.refuse(call.console,
                              QStringLiteral("\"%1\" is no game installation: %2")
                                  .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
+    // Every later write would fail on a mod without a folder.
+    const Result<QString> modFolder = resolvePath(location.modFile(QString()));
+    if (!modFolder.ok() || !QFileInfo(modFolder.value()).isDir())
+        return parser.refuse(
+            call.console, QStringLiteral("the mod \"%1\" has no folder in \"%2\"")
+                              .arg(location.modName,
+                                   QDir::toNativeSeparators(location.gameFolder + QStringLiteral("/mods"))));
     const Status stored = storeGameLocation(call.programFolder, location);
     return stored.ok() ? Succeeded : call.console.fail(stored.error());
 }

@@ -10,8 +10,9 @@ namespace {
 const QStringList ScoreNames = {"kill", "teamkill", "suicide", "revive", "heal", "resupply", "repair"};
 
 // Puts the "name=value" values given into the state file's lines; refuses a value in another
-// form, an unknown name, a value longer than three characters, or one that holds a line break.
-std::optional<QString> applyScores(const QStringList &given, QStringList &lines)
+// form, an unknown name, a value longer than three characters, one that holds a line break, or,
+// unless forced, one that is not a number.
+std::optional<QString> applyScores(const QStringList &given, bool force, QStringList &lines)
 {
     for (const QString &assignment : given) {
         const qsizetype equals = assignment.indexOf(u'=');
@@ -30,6 +31,10 @@ std::optional<QString> applyScores(const QStringList &given, QStringList &lines)
                 .arg(value);
         if (value.contains(u'\n') || value.contains(u'\r'))
             return QStringLiteral("the value of %1 cannot hold a line break").arg(ScoreNames.at(row));
+        if (!force && !isScoreNumber(value))
+            return QStringLiteral("%1 \"%2\" is not a number: a score is an optional minus and digits "
+                                  "(--force writes it anyway)")
+                .arg(ScoreNames.at(row), value);
         lines[row] = value;
     }
     return std::nullopt;
@@ -43,16 +48,20 @@ int runScores(const Call &call)
         QStringLiteral("scores"),
         {"scores",
          "scores [kill=1] [teamkill=-3] [suicide=-2] [revive=1] [heal=1] [resupply=1] [repair=1] "
-         "[--stdout]",
+         "[--force] [--stdout]",
          "scores --reset [--stdout]"},
         QStringLiteral("The seven basic score values, as the editor's \"Score Editor\" sets them. Each is\n"
-                       "given as name=value, the value written as given, at most three characters (it may\n"
-                       "be empty, as an empty field is). Scores not given keep their stored values, else\n"
-                       "the stock ones shown above. Writes the selected mod's python/game/scoringCommon.py,\n"
-                       "then stores the values. --reset writes the stock values and stores them. Without\n"
-                       "values, prints the current ones as \"name=value\", one per line."));
+                       "given as name=value, the value written as given, at most three characters. A\n"
+                       "value that is not a number (an optional minus and digits; an empty value is not\n"
+                       "one), which the game may not read, is refused unless --force is given. Scores not\n"
+                       "given keep their stored values, else the stock ones shown above. Writes the\n"
+                       "selected mod's python/game/scoringCommon.py, then stores the values. --reset\n"
+                       "writes the stock values and stores them. Without values, prints the current ones\n"
+                       "as \"name=value\", one per line."));
     parser.addOption(
         QCommandLineOption(QStringLiteral("reset"), QStringLiteral("Write and store the stock values.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("force"),
+                                        QStringLiteral("Write values that are not numbers as given.")));
     parser.addLocationOptions();
     parser.addStdoutOption();
     if (const std::optional<int> done = parser.parse(call.arguments, call.console))
@@ -68,7 +77,8 @@ int runScores(const Call &call)
             call.console.print(ScoreNames.at(row) + u'=' + lines.at(row));
         return Succeeded;
     }
-    if (const std::optional<QString> refused = applyScores(given, lines))
+    if (const std::optional<QString> refused =
+            applyScores(given, parser.isSet(QStringLiteral("force")), lines))
         return parser.refuse(call.console, *refused);
 
     const Result<GameLocation> location = callLocation(parser, call.stored);

@@ -25,9 +25,12 @@ constexpr std::array<Strategy, 4> Strategies = {{
 }};
 
 // Puts the values given into the state file's lines; refuses a value that is not three
-// comma-separated parts, or that holds a line break, which the state file could not keep.
+// comma-separated parts, or that holds a line break, which the state file could not keep, or,
+// unless forced, a part that is not a number.
 std::optional<QString> applyTriples(const CommandParser &parser, QStringList &lines)
 {
+    static const char *const PartNames[] = {"aggression", "attacks", "defences"};
+    const bool force = parser.isSet(QStringLiteral("force"));
     for (const Strategy &strategy : Strategies) {
         if (!parser.isSet(strategy.option))
             continue;
@@ -40,8 +43,13 @@ std::optional<QString> applyTriples(const CommandParser &parser, QStringList &li
                 .arg(strategy.option, triple);
         if (triple.contains(u'\n') || triple.contains(u'\r'))
             return QStringLiteral("--%1: a value cannot hold a line break").arg(strategy.option);
-        for (qsizetype i = 0; i < 3; ++i)
+        for (qsizetype i = 0; i < 3; ++i) {
+            if (!force && !isStrategyNumber(parts.at(i)))
+                return QStringLiteral("--%1 %2 \"%3\" is not a number: a weight is digits with an optional "
+                                      "decimal point (--force writes it anyway)")
+                    .arg(strategy.option, QLatin1StringView(PartNames[i]), parts.at(i));
             lines[strategy.firstLine + i] = parts.at(i);
+        }
     }
     return std::nullopt;
 }
@@ -66,14 +74,15 @@ int runStrategies(const Call &call)
         QStringLiteral("strategies"),
         {"strategies",
          "strategies [--guard A,T,D] [--attack-enemy A,T,D] [--attack-neutral A,T,D] "
-         "[--defend A,T,D] [--stdout]",
+         "[--defend A,T,D] [--force] [--stdout]",
          "strategies --reset [--stdout]"},
         QStringLiteral("The three weights of the bots' four strategies, as the editor's \"Change Bot\n"
                        "Strategies\" sets them: A,T,D is the aggression, the number of attacks and the\n"
                        "number of defences, exactly three values separated by commas, each written as\n"
-                       "given (a value may be empty, as an empty field is). Strategies not given keep their\n"
-                       "stored values, else the stock ones (guard=0,0,4 attack-enemy=1,3,0\n"
-                       "attack-neutral=1,3,0 defend=0,1,3). Writes the selected mod's\n"
+                       "given. A value that is not a number (digits with an optional decimal point),\n"
+                       "which the game may not read, is refused unless --force is given. Strategies not\n"
+                       "given keep their stored values, else the stock ones (guard=0,0,4\n"
+                       "attack-enemy=1,3,0 attack-neutral=1,3,0 defend=0,1,3). Writes the selected mod's\n"
                        "AI/AIDefaultStrategies.ai, then stores the values. --reset writes the game's stock\n"
                        "script and forgets the stored values. Without values, prints the current ones as\n"
                        "\"<strategy>=A,T,D\", one strategy per line."));
@@ -83,6 +92,8 @@ int runStrategies(const Call &call)
                                             QStringLiteral("A,T,D")));
     parser.addOption(QCommandLineOption(QStringLiteral("reset"),
                                         QStringLiteral("Write the stock script; forget the stored values.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("force"),
+                                        QStringLiteral("Write values that are not numbers as given.")));
     parser.addLocationOptions();
     parser.addStdoutOption();
     if (const std::optional<int> done = parser.parse(call.arguments, call.console))

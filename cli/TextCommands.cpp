@@ -2,11 +2,14 @@
 #include "Commands.h"
 #include "GameFiles.h"
 
+#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 #include "core/TextFiles.h"
 #include "editors/botnames/BotNamesFile.h"
 #include "editors/frame/EditorText.h"
 #include "editors/scores/ScoringModule.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -25,14 +28,13 @@ int runWholeText(const Call &call, const WholeTextFile &file)
         file.command,
         {file.command, file.command + QStringLiteral(" --from <file> [--stdout]"),
          file.command + QStringLiteral(" --reset [--stdout]")},
-        QStringLiteral(
-            "Writes the selected mod's %1\n"
-            "as the %2 saves it. --from writes the text of <file> as the editor writes\n"
-            "it once its text area holds that file: each line break (CR LF, or LF alone)\n"
-            "becomes CR LF, a CR alone stays a CR, and one more CR LF ends the file, so a file\n"
-            "the editor saved comes back with one line break more, as saving it again in the\n"
-            "editor gives. --reset writes the game's stock text. Without values, prints the\n"
-            "text the editor starts from: the stock mod's %1, byte for byte.")
+        QStringLiteral("Writes the selected mod's %1\n"
+                       "as the %2 saves it. --from writes the text of <file> as the editor writes\n"
+                       "it once its text area holds that file: each line break (CR LF, or LF alone)\n"
+                       "becomes CR LF, a CR alone stays a CR, and one more CR LF ends the file, so a file\n"
+                       "the editor saved comes back with one line break more, as saving it again in the\n"
+                       "editor gives. --reset writes the game's stock text. Without values, prints the\n"
+                       "text the editor starts from: the stock mod's %1, byte for byte.")
             .arg(file.suffix.mid(1), file.editor));
     parser.addOption(QCommandLineOption(
         QStringLiteral("from"), QStringLiteral("Write the text of this file."), QStringLiteral("file")));
@@ -54,9 +56,14 @@ int runWholeText(const Call &call, const WholeTextFile &file)
 
     QString text;
     if (from) {
-        const Result<QString> given = readWholeText(parser.value(QStringLiteral("from")));
+        const QString source = parser.value(QStringLiteral("from"));
+        const Result<QString> given = readWholeText(source);
+        // A file that is there but cannot be read failed; anything else is a wrong --from.
+        const Result<QString> found = resolvePath(source);
         if (!given.ok())
-            return parser.refuse(call.console, given.error());
+            return found.ok() && QFileInfo(found.value()).isFile()
+                       ? call.console.fail(given.error())
+                       : parser.refuse(call.console, given.error());
         text = fileTextFromEditor(editorTextFromFile(given.value()));
     }
     const Result<GameLocation> location = callLocation(parser, call.stored);

@@ -2,6 +2,8 @@
 
 #include "app/Prompts.h"
 
+#include <QDir>
+
 Application::Application(QString programFolder, Prompts &prompts)
     : programFolder_(std::move(programFolder)), prompts_(prompts), windows_(*this)
 {
@@ -12,4 +14,17 @@ bool Application::succeeded(QWidget *parent, const Status &status)
     if (!status.ok())
         prompts_.messageBox(parent, status.error(), Prompts::Critical);
     return status.ok();
+}
+
+bool Application::savesAnyway(QWidget *parent, const QList<std::pair<QString, QString>> &captionedValues,
+                              bool (*isNumber)(const QString &), const QString &file)
+{
+    for (const auto &[caption, value] : captionedValues) {
+        if (isNumber(value))
+            continue;
+        const QString question = QStringLiteral("%1 \"%2\" is not a number. The game may not read %3. Save anyway?")
+                                     .arg(caption, value, QDir::toNativeSeparators(file));
+        return prompts_.messageBox(parent, question, Prompts::YesNo | Prompts::Exclamation) == Prompts::Yes;
+    }
+    return true;
 }

@@ -6,6 +6,9 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
+
+#include <utility>
 
 class Prompts;
 class QWidget;
@@ -22,6 +25,12 @@ public:
     // Shows a failure to the user (a message box titled "Vantrax Editor", style 16, with the
     // failure's text, which names the file and the reason). Returns whether the status is ok.
     bool succeeded(QWidget *parent, const Status &status);
+
+    // Before a save of values the game reads as numbers: for the first value given with its
+    // caption that `isNumber` refuses, asks whether to save the file anyway. True when every
+    // value is a number, or for Yes.
+    bool savesAnyway(QWidget *parent, const QList<std::pair<QString, QString>> &captionedValues,
+                     bool (*isNumber)(const QString &), const QString &file);
 
     // Where Find Next last found its text in each whole-text editor, by the editor's class name:
     // one past the start of that match, which is how many characters the next search there

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The version of Vantrax Editor and vantrax.
+inline const QString ProgramVersion = QStringLiteral(VANTRAX_VERSION);
+
 // The author's contact address, shown on the launcher and in the about box.
 inline const QString ContactAddress = QStringLiteral("vantrax@mods.example");
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,14 +88,14 @@ private slots:
         row("max-bots|32", "MaxBots.ini", "5\r\n", "vantrax/AI/AIDefault.ai",
             expectedAIDefault("aiSettings.setMaxNBots 32\r"), {"32"});
         const QStringList guard = {"1", "3", "0", "1", "3", "0", "", "x y", "", "5", "6", "7"};
-        row("strategies|--guard|5,6,7|--defend=,x y,", "strategies.ini", {}, strategies,
+        row("strategies|--force|--guard|5,6,7|--defend=,x y,", "strategies.ini", {}, strategies,
             expectedStrategies(guard), guard);
         const QStringList neutral = {"9", "9", "9", "-1", "2", "3", "9", "9", "9", "9", "9", "9"};
-        row("strategies|--attack-neutral|-1,2,3", "strategies.ini", nines, strategies,
+        row("strategies|--force|--attack-neutral|-1,2,3", "strategies.ini", nines, strategies,
             expectedStrategies(neutral), neutral);
         row("strategies|--reset", "strategies.ini", nines, strategies,
             stockBytes("AIDefaultStrategies.ai") + "\r\n", {});
-        row("scores|kill=2|TeamKill=-5|heal=", "Score.ini", "9\r\n9\r\n9\r\n", module,
+        row("scores|--force|kill=2|TeamKill=-5|heal=", "Score.ini", "9\r\n9\r\n9\r\n", module,
             expectedScoringModule(
                 "SCORE_KILL = 2\r\nSCORE_TEAMKILL = -5\r\nSCORE_SUICIDE = 9\r\nSCORE_REVIVE = 1\r\n"
                 "SCORE_HEAL = \r\nSCORE_RESUPPLY = 1\r\nSCORE_REPAIR = 1\r\n"),
@@ -167,6 +168,19 @@ private slots:
                   "bot-names: Cannot read \"missing.txt\": the file does not exist."},
                  {"score-module|--from|names.txt|--reset",
                   "score-module: give --from <file> or --reset, not both"},
+                 {"max-bots|-1", "max-bots: the count must be a whole number from 0 to 256, not \"-1\""},
+                 {"scores|kill=x9z",
+                  "scores: kill \"x9z\" is not a number: a score is an optional minus and digits "
+                  "(--force writes it anyway)"},
+                 {"strategies|--guard|lots,1,1",
+                  "strategies: --guard aggression \"lots\" is not a number: a weight is "
+                  "digits with an optional decimal point (--force writes it anyway)"},
+                 {"scores|--force|kill=\u0141",
+                  "scores: Cannot write \"%1/mods/Vantrax/python/game/scoringCommon.py\": "
+                  "it holds the character \u201C\u0141\u201D (U+0141), which the game's "
+                  "code page cannot store."},
+                 {"location|set|Orvanthe|--mod|Nowhere",
+                  "location: the mod \"Nowhere\" has no folder in \"%1/mods\""},
                  {"scores|--mod|../../outside|kill=9", "scores: The mod \"../../outside\" is not the name of "
                                                        "one folder in the game's \"mods\" folder."},
                  {"--game|Orvanthe\nx|intro|skip",
@@ -178,6 +192,34 @@ private slots:
             QCOMPARE(outcome.err, "vantrax: " + QString(message).replace("%1", setup.game).toUtf8() + "\n");
             QVERIFY(outcome.exitCode == 2 && outcome.out.isEmpty());
             QCOMPARE(setup.files(), before);
+        }
+    }
+
+    // Output that cannot be written, and a --from file that is there but cannot be read, fail with 1
+    // (a process's own memory cannot be read from its start). vantrax-editor answers --help and
+    // --version as vantrax does, without a display.
+    void failedOutputAndInputExitWithOne()
+    {
+        Setup setup;
+        QProcess full, closed, unreadable;
+        full.setStandardOutputFile("/dev/full");
+        closed.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        setup.start(full, "score-module|--reset|--stdout");
+        setup.start(closed, "score-module|--reset|--stdout");
+        setup.start(unreadable, "bot-names|--from|/proc/self/mem");
+        for (const auto &[process, error] :
+             {std::pair(&full, "Cannot write to standard output: No space left on device."),
+              {&closed, "Cannot write to standard output: Bad file descriptor."},
+              {&unreadable, "Cannot read \"/proc/self/mem\": Input/output error."}}) {
+            QVERIFY(process->waitForFinished(30000) && process->exitCode() == 1);
+            QCOMPARE(process->readAllStandardError(), "vantrax: " + QByteArray(error) + "\n");
+        }
+        for (const char *option : {"--help", "--version"}) {
+            QProcess editor;
+            editor.setProcessEnvironment(QProcessEnvironment());
+            editor.start(VANTRAX_EDITOR, {option});
+            QVERIFY(editor.waitForFinished(30000) && editor.exitCode() == 0);
+            QCOMPARE(editor.readAllStandardOutput(), setup.printed(option));
         }
     }
 

@@ -222,6 +222,35 @@ private slots:
             QCOMPARE(run.programFolder.read(stateFile), state);
     }
 
+    // What the game reads as a score and as a weight. A value it may not read is saved only after a
+    // question that names it and the file.
+    void valuesThatAreNoNumbersAreSavedOnlyOnYes()
+    {
+        for (const auto &[value, score, weight] : {std::tuple("-30", true, false),
+                                                   {"10.", false, true},
+                                                   {".5", false, true},
+                                                   {"", false, false},
+                                                   {"+1", false, false}})
+            QVERIFY2(isScoreNumber(value) == score && isStrategyNumber(value) == weight, value);
+        for (const auto &[window, field, caption] : {std::tuple("frmScore2", "txtHeal", "Heal"),
+                                                     {"frmStrategies", "txtGuardAttacks", "Guard Attack"}})
+            for (const int answer : {Prompts::No, Prompts::Yes}) {
+                Run run;
+                QWidget *editor = run.open(window);
+                editor->findChild<QLineEdit *>(field)->setText("1.x");
+                run.prompts.answers = {answer};
+                press(editor, "Command1");
+                QCOMPARE(run.prompts.messages,
+                         QList<ScriptedPrompts::Message>(
+                             {{QString(caption) +
+                                   " \"1.x\" is not a number. The game may "
+                                   "not read " +
+                                   run.games.filePath(run.gameFile(window)) + ". Save anyway?",
+                               52}}));
+                QCOMPARE(run.games.read(run.gameFile(window)).contains("1.x"), answer == Prompts::Yes);
+            }
+    }
+
     void reopeningReadsTheStateFileAgain_data()
     {
         QTest::addColumn<QString>("window");

@@ -2,6 +2,8 @@
 
 #include "core/StockTexts.h"
 
+#include <QRegularExpression>
+
 #include <array>
 
 namespace {
@@ -58,6 +60,12 @@ QString composeScoringModule(const ScoreValues &values)
         text += assignment.keyword + values.*assignment.value + LineEnd;
     text += pieces.txtEinde;
     return text;
+}
+
+bool isScoreNumber(const QString &value)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
+    return number.match(value).hasMatch();
 }
 
 QStringList scoreStateLines(const ScoreValues &values)

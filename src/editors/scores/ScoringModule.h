@@ -40,6 +40,9 @@ const ScoringPieces &scoringPieces();
 // values this is the stock module.
 QString composeScoringModule(const ScoreValues &values);
 
+// Whether the game reads the value as a score: an optional minus, then digits.
+bool isScoreNumber(const QString &value);
+
 // The state file's lines, in row order.
 QStringList scoreStateLines(const ScoreValues &values);
 // Takes the lines read from a state file in row order. A short file sets only the values it

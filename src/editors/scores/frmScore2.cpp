@@ -89,6 +89,13 @@ void frmScore2::Command1_Click()
 {
     const QString txtFinal = composeScoringModule(values());
     const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
+    QList<std::pair<QString, QString>> captioned;
+    for (const auto &[label, field] : {std::pair(Label1, txtKill), {Label2, txtTeamKill}, {Label3, txtSuicide},
+                                       {Label4, txtRevive}, {Label5, txtHeal}, {Label6, txtResupply},
+                                       {Label7, txtRepair}})
+        captioned.append({label->text(), field->text()});
+    if (!app_.savesAnyway(this, captioned, isScoreNumber, file))
+        return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
         const Status written = writeWholeText(file, txtFinal);
         return written.ok() ? SaveValues() : written;

@@ -2,6 +2,8 @@
 
 #include "core/ProgramInfo.h"
 
+#include <QRegularExpression>
+
 #include <array>
 
 namespace {
@@ -116,6 +118,12 @@ constexpr std::array<QString StrategyValues::*, 12> StateOrder = {
 };
 
 } // namespace
+
+bool isStrategyNumber(const QString &value)
+{
+    static const QRegularExpression number(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    return number.match(value).hasMatch();
+}
 
 QString composeStrategies(const StrategyValues &values)
 {

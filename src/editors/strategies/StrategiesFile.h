@@ -29,6 +29,9 @@ inline const QString StockStrategiesText = QStringLiteral("AIDefaultStrategies.a
 // The editor's last values in the program folder, one per line.
 inline const QString StrategiesStateFile = QStringLiteral("strategies.ini");
 
+// Whether the game reads the value as a weight: digits with an optional decimal point.
+bool isStrategyNumber(const QString &value);
+
 // The whole strategy script: the fixed conditions and prerequisites, then the four strategies
 // (Guard, Attack Enemy, Attack Neutral, Defend), all active, each with its three values, and
 // the editor's stamp at the end.

@@ -81,6 +81,7 @@ void frmStrategies::addTab(const QString &caption, const std::array<QLabel **, 3
         label->setObjectName(QStringLiteral("Label%1").arg(firstLabel + row));
         rows->addRow(label, fields[row]);
         *labels[row] = label;
+        captionedFields_.append({caption + u' ' + label->text().chopped(1), fields[row]});
     }
     SSTab1->addTab(page, caption);
 }
@@ -139,6 +140,11 @@ void frmStrategies::Command1_Click()
 {
     const QString txtFinal = composeStrategies(values());
     const QString file = currentGameLocation(app_).modFile(StrategiesFileSuffix);
+    QList<std::pair<QString, QString>> captioned;
+    for (const auto &[caption, field] : captionedFields_)
+        captioned.append({caption, field->text()});
+    if (!app_.savesAnyway(this, captioned, isStrategyNumber, file))
+        return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
         const Status written = writeWholeText(file, txtFinal);
         return written.ok() ? SaveValues() : written;

@@ -64,4 +64,6 @@ private:
     Status SaveValues();
 
     Application &app_;
+    // Each field with its tab's and row's captions, such as "Guard Agression", in tab order.
+    QList<std::pair<QString, QLineEdit *>> captionedFields_;
 };

@@ -9,7 +9,6 @@ packages=(
   qt6-webengine-dev
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev
-  python3
   # A glyph for the mark the text editors show in place of a lone carriage return (U+240D).
   fonts-symbola
 )

@@ -81,9 +81,6 @@ private slots:
                  {write("Mods/No/x.ai"),
                   "Cannot write \"%1\": the folder \"" + at("Mods/No") + "\" does not exist."},
                  {write("Mods/Desert/AI"), "Cannot write \"%1\": a folder of that name is in its place."},
-                 {write("Mods/Desert/AI/BotNames.ai", "J. \u0141ukasz"),
-                  "Cannot write \"%1\": it holds the character \u201C\u0141\u201D "
-                  "(U+0141), which the game's code page cannot store."},
                  {read("Mods/Desert/x.con"), "Cannot read \"%1\": the file does not exist."},
                  {read("Mods/Desert/AI"), "Cannot read \"%1\": it is a folder."}})
             QCOMPARE(attempt.second.error(), message.arg(attempt.first));

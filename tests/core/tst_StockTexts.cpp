@@ -33,19 +33,6 @@ private slots:
             QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(), sha256);
         }
     }
-
-    void theScoringModuleIsPython()
-    {
-        const QString python = QStandardPaths::findExecutable("python3");
-        if (python.isEmpty())
-            QSKIP("python3 is not installed, so the module's syntax is not checked");
-        QProcess process;
-        process.start(python, {"-c", "import ast,sys; ast.parse(sys.stdin.read())"});
-        process.write(stockBytes("scoringCommon.py"));
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(60000));
-        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_StockTexts)

@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <unistd.h>
+
 class tst_frmMain : public QObject {
     Q_OBJECT
     TestRun *run_ = nullptr;
@@ -119,18 +121,21 @@ private slots:
         QVERIFY(about->isVisible());
     }
 
-    // The forum window opens on the forum (CTest sends its requests to a closed local port, so the
-    // browser shows its own error page); opened anew after a close, it starts again from there.
+    // The forum window opens on the forum in a new browser (a stand-in here) each time. As root it starts
+    // none: the address is a link for the desktop's browser, under a line that says why.
     void forumWindowOpensOnTheForum()
     {
         const QUrl forum("https://forum.orvanthe.example/vantrax");
         auto *window = run_->open<frmInfo>();
         QCOMPARE(window->Label1->text(), "Forum Address: " + forum.toString());
-        QCOMPARE(window->wb->metaObject()->className(), "QWebEngineView");
+        if (geteuid() == 0) {
+            const auto *link = qobject_cast<QLabel *>(window->wb);
+            QVERIFY(link && link->openExternalLinks() &&
+                    link->text().startsWith("Vantrax Editor runs as root"));
+            QVERIFY(link->text().endsWith(QString("<br><a href=\"%1\">%1</a>").arg(forum.toString())));
+            return;
+        }
         QCOMPARE(window->wb->property("url").toUrl(), forum);
-        QSignalSpy loaded(window->wb, SIGNAL(loadFinished(bool)));
-        QTRY_COMPARE(loaded.count(), 1);
-        QVERIFY(!loaded[0][0].toBool() && run_->prompts.messages.isEmpty());
         window->wb->setProperty("url", QUrl("about:blank"));
         QVERIFY(run_->close(window));
         QCOMPARE(run_->open<frmInfo>()->wb->property("url").toUrl(), forum);

@@ -4,10 +4,6 @@
 #include <QLibrary>
 #include <QOpenGLContext>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 QT_END_NAMESPACE
@@ -29,23 +25,13 @@ void makeSharedOpenGLContext()
     qt_gl_set_global_share_context(context);
 }
 
-// Chromium refuses to start sandboxed as root: only then the sandbox is turned off.
-void allowRunningAsRoot()
-{
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
-}
-
 } // namespace
 
-QWidget *createEmbeddedBrowser(QWidget *parent, QString *error)
+QWidget *createEmbeddedBrowser(QWidget *parent, const QUrl &home, QString *error)
 {
-    using Factory = QWidget *(*)(QWidget *);
+    using Factory = QWidget *(*)(QWidget *, const QUrl &);
     static Factory factory = nullptr;
     if (!factory) {
-        allowRunningAsRoot();
         makeSharedOpenGLContext();
         const QString programFolder = QCoreApplication::applicationDirPath();
         QString reasons;
@@ -62,5 +48,5 @@ QWidget *createEmbeddedBrowser(QWidget *parent, QString *error)
             return nullptr;
         }
     }
-    return factory(parent);
+    return factory(parent, home);
 }

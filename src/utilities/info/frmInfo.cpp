@@ -9,6 +9,25 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Chromium's sandbox does not start as root, and without it a web page would run with root's
+// rights: as root the forum opens in the desktop's browser instead.
+bool runsAsRoot()
+{
+#ifdef Q_OS_UNIX
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -18,10 +37,22 @@ frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
     Label1->move(twipsToPixels(120), twipsToPixels(240));
     Label1->adjustSize();
 
-    QString error;
-    wb = createEmbeddedBrowser(this, &error);
-    if (!wb)
-        wb = new QLabel(error, this);
+    if (runsAsRoot()) {
+        auto *link = new QLabel(QStringLiteral("Vantrax Editor runs as root, so the forum is not shown here, "
+                                               "where its pages would have root's rights. Open it in your "
+                                               "browser:<br><a href=\"%1\">%1</a>")
+                                    .arg(ForumAddress),
+                                this);
+        link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        link->setOpenExternalLinks(true);
+        link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        wb = link;
+    } else {
+        QString error;
+        wb = browser_ = createEmbeddedBrowser(this, QUrl(ForumAddress), &error);
+        if (!wb)
+            wb = new QLabel(error, this);
+    }
     named(wb, "wb");
 
     // The browser keeps its corner at 120, 720 twips and fills the rest, 120 twips short of the
@@ -37,6 +68,6 @@ frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
 
 void frmInfo::Form_Load()
 {
-    if (wb->metaObject()->indexOfProperty("url") >= 0)
-        wb->setProperty("url", QUrl(ForumAddress));
+    if (browser_)
+        browser_->setProperty("url", QUrl(ForumAddress));
 }

@@ -11,6 +11,9 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   # A glyph for the mark the text editors show in place of a lone carriage return (U+240D).
   fonts-symbola
+  # The accessibility test: a session bus, the accessibility bus and its Python client, and a
+  # desktop palette chooser for the dark palette.
+  dbus-x11 at-spi2-core python3-pyatspi qt6ct
 )
 
 missing=()

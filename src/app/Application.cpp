@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/Accessibility.h"
 #include "app/Prompts.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 Application::Application(QString programFolder, Prompts &prompts)
     : programFolder_(std::move(programFolder)), prompts_(prompts), windows_(*this)
 {
+    installAccessibility();
 }
 
 bool Application::succeeded(QWidget *parent, const Status &status)
@@ -22,8 +24,9 @@ bool Application::savesAnyway(QWidget *parent, const QList<std::pair<QString, QS
     for (const auto &[caption, value] : captionedValues) {
         if (isNumber(value))
             continue;
-        const QString question = QStringLiteral("%1 \"%2\" is not a number. The game may not read %3. Save anyway?")
-                                     .arg(caption, value, QDir::toNativeSeparators(file));
+        const QString question =
+            QStringLiteral("%1 \"%2\" is not a number. The game may not read %3. Save anyway?")
+                .arg(caption, value, QDir::toNativeSeparators(file));
         return prompts_.messageBox(parent, question, Prompts::YesNo | Prompts::Exclamation) == Prompts::Yes;
     }
     return true;

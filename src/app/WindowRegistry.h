@@ -21,16 +21,14 @@ public:
     WindowRegistry &operator=(const WindowRegistry &) = delete;
 
     // The existing instance, or null.
-    template <typename Window>
-    Window *find() const
+    template <typename Window> Window *find() const
     {
         return qobject_cast<Window *>(windows_.value(Window::staticMetaObject.className()).data());
     }
 
     // The existing instance, or a new one, still hidden, whose load steps have run. Null only
     // when those steps closed the window again.
-    template <typename Window>
-    Window *get(QWidget *owner = nullptr)
+    template <typename Window> Window *get(QWidget *owner = nullptr)
     {
         if (Window *existing = find<Window>())
             return existing;
@@ -40,8 +38,7 @@ public:
     }
 
     // Shows the window modeless in front of the owner, creating it first if needed.
-    template <typename Window>
-    Window *show(QWidget *owner = nullptr)
+    template <typename Window> Window *show(QWidget *owner = nullptr)
     {
         Window *window = get<Window>(owner);
         if (window)

@@ -3,6 +3,7 @@
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
 #include "app/Named.h"
+#include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "core/ProgramInfo.h"
@@ -18,8 +19,9 @@
 #include "utilities/about/frmAboutUitbreiding.h"
 #include "utilities/info/frmInfo.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -29,11 +31,13 @@ const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
 const QColor Orange(255, 128, 0);
 
+// The picture is drawn in pixels, so the text on it is sized in pixels too: the design's point
+// size at 96 dots per inch, whatever the desktop's font resolution.
 QFont sansSerif(qreal pointSize, bool bold = false)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
+    font.setPixelSize(qRound(pointSize * 96 / 72));
     font.setBold(bold);
     return font;
 }
@@ -49,22 +53,25 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 frmMain::frmMain(Application &app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app),
-      background_(QStringLiteral(":/images/background.png"))
+      background_(programPicture(QStringLiteral(":/images/background.png")))
 {
     setWindowTitle(QStringLiteral("Orvanthe Editor"));
     setFixedSize(twipsToPixels(12000), twipsToPixels(7995));
     setMouseTracking(true);
 
-    const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
-    Label5 = addEntry("Label5", QStringLiteral("Change Bot Names"), 240, 240, Black, &frmMain::Label5_Click);
-    Label10 = addEntry("Label10", QStringLiteral("Change Bot Strategies"), 240, 960, buttonText, &frmMain::Label10_Click);
-    Label1 = addEntry("Label1", QStringLiteral("Change Max Bots"), 240, 1680, Black, &frmMain::Label1_Click);
-    Label7 = addEntry("Label7", QStringLiteral("Remove intro"), 240, 2400, Black, &frmMain::Label7_Click);
-    Label6 = addEntry("Label6", QStringLiteral("Score Editor"), 240, 3120, Black, &frmMain::Label6_Click);
-    Label4 = addEntry("Label4", QStringLiteral("Tweak Editor"), 240, 3840, Black, &frmMain::Label4_Click);
-    Label9 = addEntry("Label9", QStringLiteral("Forum"), 240, 4560, Black, &frmMain::Label9_Click);
-    Label11 = addEntry("Label11", QStringLiteral("Change mod / Vantrax path"), 240, 5280, buttonText, &frmMain::Label11_Click);
-    Label2 = addEntry("Label2", QStringLiteral("X"), 11400, 120, buttonText, &frmMain::Label2_Click);
+    // The entries are drawn on the picture, so their colours are the picture's, not the desktop's:
+    // the three that start in the button text colour start in the light desktop's, black.
+    Label5 = addEntry("Label5", QStringLiteral("Change Bot Names"), 240, 240, &frmMain::Label5_Click);
+    Label10 = addEntry("Label10", QStringLiteral("Change Bot Strategies"), 240, 960, &frmMain::Label10_Click);
+    Label1 = addEntry("Label1", QStringLiteral("Change Max Bots"), 240, 1680, &frmMain::Label1_Click);
+    Label7 = addEntry("Label7", QStringLiteral("Remove intro"), 240, 2400, &frmMain::Label7_Click);
+    Label6 = addEntry("Label6", QStringLiteral("Score Editor"), 240, 3120, &frmMain::Label6_Click);
+    Label4 = addEntry("Label4", QStringLiteral("Tweak Editor"), 240, 3840, &frmMain::Label4_Click);
+    Label9 = addEntry("Label9", QStringLiteral("Forum"), 240, 4560, &frmMain::Label9_Click);
+    Label11 =
+        addEntry("Label11", QStringLiteral("Change mod / Vantrax path"), 240, 5280, &frmMain::Label11_Click);
+    Label2 = addEntry("Label2", QStringLiteral("X"), 11400, 120, &frmMain::Label2_Click);
+    Label2->setAccessibleName(QStringLiteral("Exit"));
 
     // The version mark, the contact line and the logo take the mouse without lighting anything.
     Label8 = named(new ActiveLabel(QStringLiteral("V3.4"), this), "Label8");
@@ -78,29 +85,50 @@ frmMain::frmMain(Application &app)
     Label3->move(twipsToPixels(8640), twipsToPixels(7560));
     Label3->adjustSize();
     Image1 = named(new ActiveLabel(this), "Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(programPicture(QStringLiteral(":/images/logo.png")));
     Image1->setGeometry(twipsRect(10740, 840, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->makeButton(QStringLiteral("About"));
+    connect(Image1, &ActiveLabel::keyboardFocused, this, [this] { highlight(nullptr); });
     connect(Image1, &ActiveLabel::clicked, this, &frmMain::Image1_Click);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-ActiveLabel *frmMain::addEntry(const char *name, const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+// The entries take the keyboard focus in the order they are made, the logo last; the focused one
+// is lit as the mouse lights it.
+ActiveLabel *frmMain::addEntry(const char *name, const QString &caption, int leftTwips, int topTwips,
                                void (frmMain::*onClick)())
 {
     auto *label = named(new ActiveLabel(caption, this), name);
     label->setFont(sansSerif(24));
-    setTextColour(label, colour);
+    setTextColour(label, Black);
     label->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
     label->adjustSize();
     label->setCursor(Qt::PointingHandCursor);
+    label->makeButton(caption);
     connect(label, &ActiveLabel::mouseMoved, this, [this, label] { highlight(label); });
-    if (onClick)
-        connect(label, &ActiveLabel::clicked, this, onClick);
+    connect(label, &ActiveLabel::keyboardFocused, this, [this, label] { highlight(label); });
+    connect(label, &ActiveLabel::clicked, this, onClick);
     activeLabels_ << label;
     return label;
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusPreviousChild();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextChild();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmMain::highlight(ActiveLabel *lit)

@@ -7,7 +7,8 @@ class ActiveLabel;
 class Application;
 
 // The launcher: a picture with a column of entries, one per editor or tool. The entries light
-// up red under the mouse; the "X" in the corner ends the program after a question.
+// up red under the mouse or the keyboard's focus (Tab and the arrows move it, Enter and Space
+// press); the "X" in the corner ends the program after a question.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -41,11 +42,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ActiveLabel *addEntry(const char *name, const QString &caption, int leftTwips, int topTwips, const QColor &colour,
+    ActiveLabel *addEntry(const char *name, const QString &caption, int leftTwips, int topTwips,
                           void (frmMain::*onClick)());
     void highlight(ActiveLabel *lit);
     bool confirmExit();

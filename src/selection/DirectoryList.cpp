@@ -4,6 +4,7 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace {
 
@@ -49,6 +50,19 @@ bool DirectoryList::setPath(const QString &path)
     return true;
 }
 
+void DirectoryList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    const QTreeWidgetItem *item = currentItem();
+    if (item && item->data(0, PathRole).toString() != path_)
+        setPath(item->data(0, PathRole).toString());
+    else
+        event->ignore();
+}
+
 void DirectoryList::showEvent(QShowEvent *event)
 {
     if (itemsOutOfDate_)
@@ -65,7 +79,8 @@ void DirectoryList::rebuild()
 
     QTreeWidgetItem *open = nullptr;
     for (const QString &folder : foldersFromRoot(path_)) {
-        const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+        const QString name =
+            QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
         auto *item = open ? new QTreeWidgetItem(open, {name}) : new QTreeWidgetItem(this, {name});
         item->setIcon(0, folderIcon);
         item->setData(0, PathRole, folder);

@@ -5,7 +5,8 @@
 
 // A folder browser in the classic style: the chain of folders from the root down to the open
 // folder, and below it the open folder's subfolders. Double-clicking (or Enter on) a folder
-// opens it; the open folder, not the highlighted one, is the list's path.
+// opens it; the open folder, not the highlighted one, is the list's path. Enter on the open
+// folder itself is left to the window.
 class DirectoryList : public QTreeWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ signals:
     void pathChanged(const QString &path);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

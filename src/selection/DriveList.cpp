@@ -15,8 +15,9 @@ void DriveList::listVolumes()
             continue;
         const QString root = volume.rootPath();
         const QString name = volume.displayName();
-        const QString label = name == root ? QDir::toNativeSeparators(root)
-                                           : QStringLiteral("%1  [%2]").arg(QDir::toNativeSeparators(root), name);
+        const QString label = name == root
+                                  ? QDir::toNativeSeparators(root)
+                                  : QStringLiteral("%1  [%2]").arg(QDir::toNativeSeparators(root), name);
         addItem(label, root);
     }
 }

@@ -2,7 +2,9 @@
 
 #include "app/ActiveLabel.h"
 #include "app/Application.h"
+#include "app/FontGrowth.h"
 #include "app/Named.h"
+#include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "launcher/frmMain.h"
@@ -11,7 +13,9 @@
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 
+#include <QAbstractItemView>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -28,8 +32,11 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
 
     Drive1 = named(new DriveList(this), "Drive1");
     Drive1->setGeometry(twipsRect(120, 120, 3600, 315));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->view()->setAccessibleName(QStringLiteral("Drives"));
     Dir1 = named(new DirectoryList(this), "Dir1");
     Dir1->setGeometry(twipsRect(120, 540, 3600, 4530));
+    Dir1->setAccessibleName(QStringLiteral("Vantrax folder"));
     Label1 = named(new QLabel(QStringLiteral("Please select your Vantrax folder."), this), "Label1");
     Label1->setGeometry(twipsRect(3840, 120, 3255, 300));
     Command1 = named(new QPushButton(QStringLiteral("Select"), this), "Command1");
@@ -38,10 +45,13 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     Label2->setGeometry(twipsRect(3840, 1260, 2400, 255));
     Text1 = named(new QLineEdit(DefaultModName, this), "Text1");
     Text1->setGeometry(twipsRect(3840, 1560, 2400, 345));
+    Text1->setAccessibleName(QStringLiteral("Select Mod"));
     Image1 = named(new ActiveLabel(this), "Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(programPicture(QStringLiteral(":/images/logo.png")));
     Image1->setGeometry(twipsRect(6000, 3990, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->makeButton(QStringLiteral("About"));
+    growWithFont(this);
 
     Dir1->setPath(QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
@@ -80,7 +90,8 @@ void Form2::Form_Load()
 bool Form2::LoadPath()
 {
     const Result<StoredLocation> stored = readStoredLocation(app_.programFolder());
-    if (!app_.succeeded(this, stored) || !stored.value().gameFolder || !Dir1->setPath(*stored.value().gameFolder))
+    if (!app_.succeeded(this, stored) || !stored.value().gameFolder ||
+        !Dir1->setPath(*stored.value().gameFolder))
         return false;
     if (!stored.value().modName)
         return false;
@@ -90,7 +101,8 @@ bool Form2::LoadPath()
 
 Status Form2::Opslaan()
 {
-    return app_.programFolder().whileLocked([this] { return storeGameLocation(app_.programFolder(), location()); });
+    return app_.programFolder().whileLocked(
+        [this] { return storeGameLocation(app_.programFolder(), location()); });
 }
 
 // The launcher works only on a location that is stored whole, so that the next start and the
@@ -106,6 +118,16 @@ void Form2::Command1_Click()
         return;
     app_.windows().show<frmMain>();
     hide();
+}
+
+// Enter anywhere in the window presses Select, except where the folder list opens the folder
+// Enter is pressed on.
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Command1->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Form2::Drive1_Change()

@@ -35,6 +35,9 @@ public:
     QLineEdit *Text1;
     ActiveLabel *Image1;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 public slots:
     void Form_Load();
     void Command1_Click();

@@ -194,14 +194,14 @@ private slots:
         row("frmTweak", "mnuFileTweak", Yes, "Yes, no name", false);
         row("frmTweak", "mnuFileNew", Yes, "Yes, no name", false);
         for (const char *window : {"frmBotNames", "frmScore"})
-            for (const char *action : {"close box", "exit"}) {
+            for (const char *action : {"Esc", "exit"}) {
                 for (const auto &[answer, name] : answers)
                     row(window, action, answer, name, true);
                 row(window, action, Yes, "Yes, failing", false);
             }
     }
-    // New, Load, Close (the tweak editor's menu items), the close box and the program's exit ask
-    // before a changed text is dropped; Yes saves it first.
+    // New, Load, Close (the tweak editor's menu items), the close box, Esc and the program's exit
+    // ask before a changed text is dropped; Yes saves it first.
     void changedTextIsNotDroppedWithoutAsking()
     {
         QFETCH(QString, window);
@@ -228,8 +228,8 @@ private slots:
         run.prompts.answers = {answer};
         run.prompts.fileNames = {action == u"mnuFileLoad" ? run.tweak("other.tweak") : QString()};
         const QPointer<TextEditorWindow> open(editor);
-        if (action == u"close box") {
-            editor->close();
+        if (action == u"close box" || action == u"Esc") {
+            run.close(editor, action == u"Esc");
         } else if (action == u"exit") {
             run.prompts.answers.prepend(Yes);
             run.launcher()->close();
@@ -248,7 +248,7 @@ private slots:
         const QByteArray kept = tweak && savable ? "old\r\n" : "";
         QCOMPARE(run.games.read(tweak ? "Orvanthe/tweaks/open.tweak" : "Orvanthe/mods/Desert" + modFile),
                  answer == Yes && savable ? QByteArray("changed old\r\n\r\n") : kept);
-        const bool closing = action == u"mnuFileTweak" || action == u"close box";
+        const bool closing = action == u"mnuFileTweak" || action == u"close box" || action == u"Esc";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(!open, closing && goesOn);
         QCOMPARE(run.prompts.endProcessCalls, int(action == u"exit" && goesOn));

@@ -1,5 +1,7 @@
+#include "app/WarningText.h"
 #include "editors/intro/IntroScript.h"
 #include "editors/maxbots/AIDefaultFile.h"
+#include "editors/maxbots/Form1.h"
 #include "editors/scores/ScoringModule.h"
 #include "editors/strategies/StrategiesFile.h"
 #include "support/TestRun.h"
@@ -257,8 +259,9 @@ private slots:
         for (const char *window : {"Form1", "frmStrategies", "frmScore2", "frmIntro"})
             QTest::newRow(window) << QString(window);
     }
-    // Saved values come back, unsaved ones go with the window; but closing only hides the max
-    // bots editor, which comes back as it was left, without reading its state file again.
+    // Saved values come back, unsaved ones go with the window (closed by its close box, or Esc);
+    // but closing only hides the max bots editor, which comes back as it was left, without reading
+    // its state file again.
     void reopeningReadsTheStateFileAgain()
     {
         QFETCH(QString, window);
@@ -274,9 +277,23 @@ private slots:
         change(editor, 5);
         const QString unsaved = shown(editor);
         run.programFolder.write("MaxBots.ini", "1\r\n");
-        QCOMPARE(run.close(editor), !hides);
+        QCOMPARE(run.close(editor, true), !hides);
         QCOMPARE(shown(run.open(window)), hides ? unsaved : saved);
         QVERIFY(run.prompts.messages.isEmpty());
+    }
+
+    // The warnings' red stays pure on light backgrounds; on dark ones it is lightened to 4.5:1.
+    void warningsStayReadableOnDarkPalettes()
+    {
+        for (const auto &[background, red] : {std::pair(0xefefef, 0xff0000),
+                                              {0x424245, 0xff8d8d},
+                                              {0x353535, 0xff6e6e},
+                                              {0x000000, 0xff0000}})
+            QCOMPARE(warningRed(QColor::fromRgb(background)), QColor::fromRgb(red));
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+        Run run;
+        QCOMPARE(run.open<Form1>()->Label3->palette().color(QPalette::WindowText), QColor(0xff6e6e));
+        QApplication::setPalette(QPalette());
     }
 
     // State files missing, short, long, with empty lines, any line ends, values the game cannot

@@ -33,16 +33,15 @@ class tst_frmMain : public QObject {
 private slots:
     void init()
     {
+        // A dark desktop palette: the entries on the picture keep the picture's colours.
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
         run_ = new TestRun;
         run_->games.write("Orvanthe/mods/vantrax/AI/BotNames.ai", "aiSettings.addBotName A. Stockman\r\n");
         run_->games.write("Orvanthe/mods/vantrax/python/game/scoringCommon.py", "SCORE_KILL = 1\r\n");
         launcher_ = run_->launcher();
         QVERIFY(QTest::qWaitForWindowExposed(launcher_));
-        // Three entries start in the button text colour, the rest black.
-        const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
-        for (const char *name : {"Label10", "Label11", "Label2"})
-            QCOMPARE(entry(name)->palette().color(QPalette::WindowText), buttonText);
-        QCOMPARE(entry("Label5")->palette().color(QPalette::WindowText), QColor(Qt::black));
+        for (const char *name : {"Label5", "Label10", "Label11", "Label2"})
+            QCOMPARE(entry(name)->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
     void cleanup() { delete run_; }
 
@@ -100,6 +99,38 @@ private slots:
             QVERIFY(opened->windowHandle()->transientParent() == launcher_->windowHandle() &&
                     (opened->windowType() == Qt::Dialog || opened->windowType() == Qt::Tool));
         QCOMPARE(run_->prompts.messages.size(), entry == u"X" ? 1 : 0);
+    }
+
+    // Tab and the arrows take the focus along the entries, the "X" and the logo, lighting an entry
+    // as the mouse does; Enter and Space press as a click does, and so does a screen reader's
+    // press action on the button it sees.
+    void everyEntryWorksFromTheKeyboard()
+    {
+        QApplication::setActiveWindow(launcher_);
+        QStringList steps = {QApplication::focusWidget()->objectName() + '/' + lit()};
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left,
+                                  Qt::Key_Left, Qt::Key_Left, Qt::Key_Backtab}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            steps << QApplication::focusWidget()->objectName() + '/' + lit();
+        }
+        QCOMPARE(steps.join(' '), "Label5/ Label10/Label10 Label1/Label1 Label7/Label7 Label1/Label1 "
+                                  "Label10/Label10 Label5/Label5 Image1/ Label2/Label2");
+        QTest::keyClick(entry("Label1"), Qt::Key_Return);
+        QTest::keyClick(entry("Label7"), Qt::Key_Space);
+        QVERIFY(run_->find("Form1")->isVisible() && run_->find("frmIntro")->isVisible() && lit() == "Label2");
+        QAccessibleInterface *logo = QAccessible::queryAccessibleInterface(launcher_->Image1);
+        QVERIFY(logo->role() == QAccessible::Button && logo->text(QAccessible::Name) == "About");
+        logo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(run_->find("frmAbout"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(launcher_)->role(), QAccessible::Window);
+    }
+
+    // Every picture has a double-size version for screens that scale by 200 %.
+    void picturesComeInDoubleSize()
+    {
+        for (const char *picture : {"background", "logo", "icon", "about-strip"})
+            QCOMPARE(QImage(QString(":/images/%1@2x.png").arg(picture)).size(),
+                     QImage(QString(":/images/%1.png").arg(picture)).size() * 2);
     }
 
     // The about window opens beside its strip, both unfolding on 1 ms timers (ticked here by

@@ -103,8 +103,8 @@ private slots:
     }
 
     // Select stores only a game folder, with the mod as typed, existing or not, and only whole.
-    // Hidden folders are listed (on Linux the game lives below one). Activating a folder in the
-    // list opens it; highlighting does not.
+    // Hidden folders are listed (on Linux the game lives below one). Enter on a folder in the list
+    // opens it, highlighting does not; Enter elsewhere, or on the open folder, presses Select.
     void selectStoresOnlyAGameFolder()
     {
         Run run(game_.toUtf8() + "\r\n", "Vantrax\r\n");
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(run.form()->Dir1->setPath(games_.filePath("NotAGame")) &&
                 !run.form()->Dir1->setPath(game_ + "/x"));
         run.form()->Text1->setText("Desert");
-        QTest::mouseClick(run.form()->Command1, Qt::LeftButton);
+        QTest::keyClick(run.form()->Text1, Qt::Key_Return);
         QCOMPARE(run.prompts.messages, Messages({NotFound}));
         QVERIFY(run.form()->isVisible());
         QCOMPARE(run.stored(), game_ + "\r\n|Vantrax\r\n");
@@ -142,11 +142,27 @@ private slots:
             list->findItems("Orvanthe", Qt::MatchExactly | Qt::MatchRecursive).value(0);
         list->setCurrentItem(orvanthe);
         QCOMPARE(list->path(), games_.path());
-        emit list->itemActivated(orvanthe, 0);
         run.form()->Text1->setText("No Such Mod ");
-        run.form()->Command1_Click();
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(list->path() == game_ && run.form()->isVisible());
+        QTest::keyClick(list, Qt::Key_Enter);
         QVERIFY(!run.form()->isVisible() && run.atLauncher());
         QCOMPARE(run.stored(), game_ + "\r\n|No Such Mod \r\n");
+    }
+
+    // With a 12 pt desktop font the window and its controls grow by 4/3; at 9 pt they keep their
+    // design size.
+    void growsWithALargerFont()
+    {
+        const QFont desktop = QApplication::font();
+        for (const auto &[points, size, select] : {std::tuple(9, QSize(481, 346), QRect(256, 36, 100, 27)),
+                                                   {12, QSize(641, 461), QRect(341, 48, 133, 36)}}) {
+            QApplication::setFont(QFont(desktop.family(), points));
+            Run run({}, {});
+            QCOMPARE(run.form()->size(), size);
+            QCOMPARE(run.form()->Command1->geometry(), select);
+        }
+        QApplication::setFont(desktop);
     }
 
     // Closed, the window comes back hidden from the stored location when the location is next

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTest>
 
 TestRun::TestRun(const QString &mod, const QStringList &folders)
 {
@@ -22,10 +23,13 @@ TestRun::TestRun(const QString &mod, const QStringList &folders)
     showStartWindow(app);
 }
 
-bool TestRun::close(QWidget *window)
+bool TestRun::close(QWidget *window, bool byEscape)
 {
     const QPointer<QWidget> closing(window);
-    window->close();
+    if (byEscape)
+        QTest::keyClick(window->nextInFocusChain(), Qt::Key_Escape);
+    else
+        window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return !closing;
 }

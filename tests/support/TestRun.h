@@ -18,8 +18,9 @@ struct TestRun {
     {
         return launcher()->findChild<QWidget *>(window, Qt::FindDirectChildrenOnly);
     }
-    // Closes the window as its close box does and lets Qt delete it; whether it is gone.
-    bool close(QWidget *window);
+    // Closes the window as its close box does, or by Esc on its first control, and lets Qt delete
+    // it; whether it is gone.
+    bool close(QWidget *window, bool byEscape = false);
 
     TestFolder programFolder, games;
     ScriptedPrompts prompts;

@@ -62,9 +62,9 @@ private slots:
         check("ab", {"", "", "", "abc"}, "@0 @1 @0 @0", 2);
     }
 
-    // Opened at its place with the opener's option, alone with the first; a focused option is the
-    // selected one; Enter finds. A closed editor is opened, then searched; each editor keeps its
-    // position beyond the find window's life.
+    // Opened at its place with the opener's option, alone with the first, and ready for the search
+    // text; a focused option is the selected one; Enter finds. A closed editor is opened, then searched; each
+    // editor keeps its position beyond the find window's life.
     void eachEditorKeepsItsOwnPosition()
     {
         Run run("x\r\nx\r\nx\r\n");
@@ -87,7 +87,8 @@ private slots:
         auto *tweak = run.open<frmTweak>();
         tweak->mnuEditSearch->trigger();
         run.search = run.app.windows().find<frmSearch>();
-        QVERIFY(run.search->Text1->text().isEmpty() && run.search->optTweak->isChecked());
+        QVERIFY(run.search->Text1->text().isEmpty() && run.search->optTweak->isChecked() &&
+                run.search->focusWidget() == run.search->Text1);
         score->mnuEditSearch->trigger();
         QCOMPARE(run.app.windows().find<frmSearch>(), run.search);
         QVERIFY(run.search->optScore->isChecked() && run.search->parentWidget() == score);

@@ -7,12 +7,12 @@
 frmBotNames::frmBotNames(Application &app)
     : ModFileEditor(app, QStringLiteral("Change Bot Names"), 7785, 5730, BotNamesSuffix, StockBotNames)
 {
-    mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                               &frmBotNames::mnuFileSave_Click);
-    mnuFileReset = addFileItem("mnuFileReset", QStringLiteral("Reset and Save"),
+    mnuFileReset = addFileItem("mnuFileReset", QStringLiteral("&Reset and Save"),
                                QKeySequence(Qt::CTRL | Qt::Key_R), &frmBotNames::mnuFileReset_Click);
     addFileSeparator("streep");
-    mnuFileClose = addFileItem("mnuFileClose", QStringLiteral("Close"), QKeySequence(),
+    mnuFileClose = addFileItem("mnuFileClose", QStringLiteral("&Close"), QKeySequence(),
                                &frmBotNames::mnuFileClose_Click);
     connect(mnuEditSearch, &QAction::triggered, this, &frmBotNames::mnuEditSearch_Click);
 }

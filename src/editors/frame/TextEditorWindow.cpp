@@ -4,6 +4,7 @@
 #include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "app/WindowKeys.h"
 #include "editors/frame/EditorText.h"
 #include "utilities/search/frmSearch.h"
 
@@ -22,17 +23,20 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
 
     rtb = named(new QPlainTextEdit(this), "rtb");
     rtb->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtb->setAccessibleName(caption);
     setCentralWidget(rtb);
     connect(rtb->document(), &QTextDocument::contentsChanged, this, [this] { editorTextCurrent_ = false; });
 
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("File")), "mnuFile");
-    mnuEdit = named(menuBar()->addMenu(QStringLiteral("Edit")), "mnuEdit");
-    mnuEditSearch = named(mnuEdit->addAction(QStringLiteral("Search")), "mnuEditSearch");
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
+    mnuEditSearch = named(mnuEdit->addAction(QStringLiteral("&Search")), "mnuEditSearch");
     mnuEditSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
             [this] { frmSearch::findNextIn(app_, this); });
+    closeOnEscape(this);
 
-    resize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height());
+    resize(twipsToPixels(clientWidthTwips),
+           twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height());
 }
 
 QString TextEditorWindow::fileText() const

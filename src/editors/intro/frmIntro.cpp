@@ -1,8 +1,10 @@
 #include "editors/intro/frmIntro.h"
 
 #include "app/Application.h"
+#include "app/FontGrowth.h"
 #include "app/Named.h"
 #include "app/Twips.h"
+#include "app/WindowKeys.h"
 #include "core/TextFiles.h"
 #include "editors/intro/IntroScript.h"
 #include "selection/Form2.h"
@@ -29,12 +31,14 @@ frmIntro::frmIntro(Application &app)
     optReset->setGeometry(twipsRect(240, 900, 2895, 300));
     cmdRemove = named(new QPushButton(QStringLiteral("Remove!"), this), "cmdRemove");
     cmdRemove->setGeometry(twipsRect(240, 1440, 2895, 435));
+    growWithFont(this);
 
     optionGroup_ = new QButtonGroup(this);
     for (QRadioButton *option : options())
         optionGroup_->addButton(option);
 
     connect(cmdRemove, &QPushButton::clicked, this, &frmIntro::cmdRemove_Click);
+    closeOnEscape(this);
 }
 
 void frmIntro::Form_Load()
@@ -58,8 +62,9 @@ void frmIntro::cmdRemove_Click()
     const qsizetype chosen = selected.indexOf(true);
     const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written =
-            chosen < 0 ? Status::success() : writeWholeText(file, introScript(static_cast<IntroOption>(chosen)));
+        const Status written = chosen < 0
+                                   ? Status::success()
+                                   : writeWholeText(file, introScript(static_cast<IntroOption>(chosen)));
         return written.ok() ? SaveValues(selected) : written;
     }));
 }

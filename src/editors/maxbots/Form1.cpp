@@ -1,8 +1,11 @@
 #include "editors/maxbots/Form1.h"
 
 #include "app/Application.h"
+#include "app/FontGrowth.h"
 #include "app/Named.h"
 #include "app/Twips.h"
+#include "app/WarningText.h"
+#include "app/WindowKeys.h"
 #include "core/TextFiles.h"
 #include "editors/maxbots/AIDefaultFile.h"
 #include "selection/Form2.h"
@@ -36,11 +39,11 @@ Form1::Form1(Application &app)
 
     // The menu bar sits above the client area, whose controls are placed as designed.
     auto *menuBar = new QMenuBar(this);
-    mnuFile = named(menuBar->addMenu(QStringLiteral("File")), "mnuFile");
-    mnuFileSave = named(mnuFile->addAction(QStringLiteral("Save")), "mnuFileSave");
-    mnuFileReset = named(mnuFile->addAction(QStringLiteral("Reset and save")), "mnuFileReset");
-    mnuHelp = named(menuBar->addMenu(QStringLiteral("Help")), "mnuHelp");
-    mnuHelpAbout = named(mnuHelp->addAction(QStringLiteral("About")), "mnuHelpAbout");
+    mnuFile = named(menuBar->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuFileSave = named(mnuFile->addAction(QStringLiteral("&Save")), "mnuFileSave");
+    mnuFileReset = named(mnuFile->addAction(QStringLiteral("&Reset and save")), "mnuFileReset");
+    mnuHelp = named(menuBar->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuHelpAbout = named(mnuHelp->addAction(QStringLiteral("&About")), "mnuHelpAbout");
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
@@ -58,6 +61,7 @@ Form1::Form1(Application &app)
     Slider1->setTickPosition(QSlider::TicksBelow);
     Slider1->setTickInterval(16);
     Slider1->setGeometry(twipsRect(0, 60, ClientWidth, 495));
+    Slider1->setAccessibleName(QStringLiteral("Selected bots"));
     Label1 = named(new QLabel(selectedBotsText(StockBots), client), "Label1");
     Label1->setGeometry(twipsRect(120, 660, 2895, 255));
     Label2 = named(new QLabel(QStringLiteral("Default bots: 16"), client), "Label2");
@@ -65,13 +69,12 @@ Form1::Form1(Application &app)
     Label3 = named(new QLabel(QStringLiteral("Warning: 256 bots can make the game very slow!!!"), client),
                    "Label3");
     Label3->setGeometry(twipsRect(120, 1260, 4935, 255));
-    QPalette warning = Label3->palette();
-    warning.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label3->setPalette(warning);
+    showAsWarning(Label3);
     Command2 = named(new QPushButton(QStringLiteral("Reset and Save"), client), "Command2");
     Command2->setGeometry(twipsRect(120, 1650, 2400, 375));
     Command1 = named(new QPushButton(QStringLiteral("Save"), client), "Command1");
     Command1->setGeometry(twipsRect(2655, 1650, 2400, 375));
+    growWithFont(client);
 
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -79,6 +82,7 @@ Form1::Form1(Application &app)
     connect(mnuFileSave, &QAction::triggered, this, &Form1::mnuFileSave_Click);
     connect(mnuFileReset, &QAction::triggered, this, &Form1::mnuFileReset_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+    closeOnEscape(this);
 }
 
 void Form1::Form_Load()

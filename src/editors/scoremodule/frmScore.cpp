@@ -7,13 +7,13 @@
 frmScore::frmScore(Application &app)
     : ModFileEditor(app, QStringLiteral("Score Editor"), 10965, 6750, ScoringModuleSuffix, StockScoringModule)
 {
-    mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                               &frmScore::mnuFileSave_Click);
-    mnuReset = addFileItem("mnuReset", QStringLiteral("Reset and Save"), QKeySequence(Qt::CTRL | Qt::Key_R),
+    mnuReset = addFileItem("mnuReset", QStringLiteral("&Reset and Save"), QKeySequence(Qt::CTRL | Qt::Key_R),
                            &frmScore::mnuReset_Click);
     addFileSeparator("streep");
     mnuFileClose =
-        addFileItem("mnuFileClose", QStringLiteral("Close"), QKeySequence(), &frmScore::mnuFileClose_Click);
+        addFileItem("mnuFileClose", QStringLiteral("&Close"), QKeySequence(), &frmScore::mnuFileClose_Click);
     connect(mnuEditSearch, &QAction::triggered, this, &frmScore::mnuEditSearch_Click);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
+#include "app/WindowKeys.h"
 #include "core/TextFiles.h"
 #include "selection/Form2.h"
 
@@ -28,6 +29,7 @@ frmScore2::frmScore2(Application &app)
         field = named(new QLineEdit(value), name);
         field->setMaxLength(ScoreValueLength);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-000")) * 2);
+        label->setBuddy(field);
         rows->addWidget(label, row - 1, 0);
         rows->addWidget(field, row - 1, 1);
     };
@@ -50,6 +52,7 @@ frmScore2::frmScore2(Application &app)
 
     connect(Command1, &QPushButton::clicked, this, &frmScore2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmScore2::Command2_Click);
+    closeOnEscape(this);
 }
 
 ScoreValues frmScore2::values() const
@@ -90,8 +93,12 @@ void frmScore2::Command1_Click()
     const QString txtFinal = composeScoringModule(values());
     const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
     QList<std::pair<QString, QString>> captioned;
-    for (const auto &[label, field] : {std::pair(Label1, txtKill), {Label2, txtTeamKill}, {Label3, txtSuicide},
-                                       {Label4, txtRevive}, {Label5, txtHeal}, {Label6, txtResupply},
+    for (const auto &[label, field] : {std::pair(Label1, txtKill),
+                                       {Label2, txtTeamKill},
+                                       {Label3, txtSuicide},
+                                       {Label4, txtRevive},
+                                       {Label5, txtHeal},
+                                       {Label6, txtResupply},
                                        {Label7, txtRepair}})
         captioned.append({label->text(), field->text()});
     if (!app_.savesAnyway(this, captioned, isScoreNumber, file))

@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
+#include "app/WarningText.h"
+#include "app/WindowKeys.h"
 #include "core/StockTexts.h"
 #include "core/TextFiles.h"
 #include "selection/Form2.h"
@@ -24,9 +26,11 @@ frmStrategies::frmStrategies(Application &app)
     txtAttackEnemyAgression = named(new QLineEdit(builtIn.attackEnemyAgression), "txtAttackEnemyAgression");
     txtAttackEnemyAttacks = named(new QLineEdit(builtIn.attackEnemyAttacks), "txtAttackEnemyAttacks");
     txtAttackEnemyDefences = named(new QLineEdit(builtIn.attackEnemyDefences), "txtAttackEnemyDefences");
-    txtAttackNeutralAgression = named(new QLineEdit(builtIn.attackNeutralAgression), "txtAttackNeutralAgression");
+    txtAttackNeutralAgression =
+        named(new QLineEdit(builtIn.attackNeutralAgression), "txtAttackNeutralAgression");
     txtAttackNeutralAttacks = named(new QLineEdit(builtIn.attackNeutralAttacks), "txtAttackNeutralAttacks");
-    txtAttackNeutralDefences = named(new QLineEdit(builtIn.attackNeutralDefences), "txtAttackNeutralDefences");
+    txtAttackNeutralDefences =
+        named(new QLineEdit(builtIn.attackNeutralDefences), "txtAttackNeutralDefences");
     txtGuardAgression = named(new QLineEdit(builtIn.guardAgression), "txtGuardAgression");
     txtGuardAttacks = named(new QLineEdit(builtIn.guardAttacks), "txtGuardAttacks");
     txtGuardDefences = named(new QLineEdit(builtIn.guardDefences), "txtGuardDefences");
@@ -37,6 +41,8 @@ frmStrategies::frmStrategies(Application &app)
     SSTab1 = named(new QTabWidget, "SSTab1");
     // All four captions stay in view: the window is as wide as the row of tabs.
     SSTab1->setUsesScrollButtons(false);
+    // The tab row takes the focus itself; the frame around it is no control of its own.
+    SSTab1->setFocusPolicy(Qt::NoFocus);
     addTab(QStringLiteral("Attack Enemy Base"), {&Label1, &Label2, &Label3},
            {txtAttackEnemyAgression, txtAttackEnemyAttacks, txtAttackEnemyDefences});
     addTab(QStringLiteral("Attack Neutral Base"), {&Label4, &Label5, &Label6},
@@ -52,9 +58,7 @@ frmStrategies::frmStrategies(Application &app)
         new QLabel(QStringLiteral("If you don't know what this does exactly, don't change anything here!")),
         "Label13");
     Label13->setWordWrap(true);
-    QPalette warning = Label13->palette();
-    warning.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label13->setPalette(warning);
+    showAsWarning(Label13);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command1, 0, Qt::AlignTop);
@@ -67,12 +71,15 @@ frmStrategies::frmStrategies(Application &app)
 
     connect(Command1, &QPushButton::clicked, this, &frmStrategies::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmStrategies::Command2_Click);
+    closeOnEscape(this);
 }
 
 void frmStrategies::addTab(const QString &caption, const std::array<QLabel **, 3> &labels,
                            const std::array<QLineEdit *, 3> &fields)
 {
     static const char *const RowCaptions[] = {"Agression:", "Attack:", "Defence:"};
+    // What a screen reader says for each row's field, after the tab's caption.
+    static const char *const RowNames[] = {"aggression", "attack", "defence"};
     const int firstLabel = SSTab1->count() * 3 + 1;
     auto *page = new QWidget;
     auto *rows = new QFormLayout(page);
@@ -80,6 +87,7 @@ void frmStrategies::addTab(const QString &caption, const std::array<QLabel **, 3
         QLabel *label = new QLabel(QLatin1StringView(RowCaptions[row]));
         label->setObjectName(QStringLiteral("Label%1").arg(firstLabel + row));
         rows->addRow(label, fields[row]);
+        fields[row]->setAccessibleName(caption + u' ' + QLatin1StringView(RowNames[row]));
         *labels[row] = label;
         captionedFields_.append({caption + u' ' + label->text().chopped(1), fields[row]});
     }

@@ -36,21 +36,23 @@ frmTweak::frmTweak(Application &app) : TextEditorWindow(app, QStringLiteral("Twe
     Label1->setContentsMargins(twipsToPixels(120), twipsToPixels(30), twipsToPixels(120), twipsToPixels(30));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable by mouse, but no stop for the keyboard between the text and the menu.
+    Label1->setFocusPolicy(Qt::NoFocus);
     // A long path must not make the window wider.
     Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(Label1);
     setCentralWidget(client);
 
-    addFileItem("mnuFileNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    addFileItem("mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
                 &frmTweak::mnuFileNew_Click);
-    addFileItem("mnuFileLoad", QStringLiteral("Load"), QKeySequence(Qt::CTRL | Qt::Key_O),
+    addFileItem("mnuFileLoad", QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_O),
                 &frmTweak::mnuFileLoad_Click);
-    addFileItem("mnuFileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    addFileItem("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                 &frmTweak::mnuFileSave_Click);
-    addFileItem("mnuFileSaveAs", QStringLiteral("Save as"), QKeySequence(Qt::CTRL | Qt::Key_D),
+    addFileItem("mnuFileSaveAs", QStringLiteral("Save &as"), QKeySequence(Qt::CTRL | Qt::Key_D),
                 &frmTweak::mnuFileSaveAs_Click);
     addFileSeparator("mnuFileStreep");
-    addFileItem("mnuFileTweak", QStringLiteral("Close"), QKeySequence(), &frmTweak::mnuFileTweak_Click);
+    addFileItem("mnuFileTweak", QStringLiteral("&Close"), QKeySequence(), &frmTweak::mnuFileTweak_Click);
     connect(mnuEditSearch, &QAction::triggered, this, &frmTweak::mnuEditSearch_Click);
 
     rtb->setPlainText(Hint);
@@ -123,7 +125,8 @@ bool frmTweak::saveTo(const QString &path)
 
 QString frmTweak::changedFileName() const
 {
-    return currentFile_.isEmpty() ? QStringLiteral("the new tweak file") : QDir::toNativeSeparators(currentFile_);
+    return currentFile_.isEmpty() ? QStringLiteral("the new tweak file")
+                                  : QDir::toNativeSeparators(currentFile_);
 }
 
 void frmTweak::setCurrentFile(const QString &path)

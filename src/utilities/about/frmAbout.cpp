@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Named.h"
+#include "app/Pictures.h"
 #include "app/Twips.h"
 #include "core/ProgramInfo.h"
 #include "launcher/frmMain.h"
@@ -30,7 +31,7 @@ frmAbout::frmAbout(Application &app) : UnfoldingWindow(2295, 1500, 5730, 90), ap
     setWindowTitle(QStringLiteral("About"));
 
     picIcon = named(new QLabel(this), "picIcon");
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/images/icon.png")));
+    picIcon->setPixmap(programPicture(QStringLiteral(":/images/icon.png")));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setGeometry(twipsRect(120, 240, 540, 540));
     lblTitle = labelAt("lblTitle", QStringLiteral("Orvanthe Editor"), 960, 240, this);
@@ -42,7 +43,8 @@ frmAbout::frmAbout(Application &app) : UnfoldingWindow(2295, 1500, 5730, 90), ap
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     // OK is both the default and the cancel button: Enter and Esc press it.
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)})
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)})
         connect(new QShortcut(key, this), &QShortcut::activated, cmdOK, &QPushButton::click);
 }
 

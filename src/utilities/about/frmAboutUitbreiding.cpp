@@ -1,6 +1,7 @@
 #include "utilities/about/frmAboutUitbreiding.h"
 
 #include "app/Application.h"
+#include "app/Pictures.h"
 #include "utilities/about/frmAbout.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@
 #include <QTimer>
 
 frmAboutUitbreiding::frmAboutUitbreiding(Application &app)
-    : UnfoldingWindow(810, 945, 1005, 90), app_(app), picture_(QStringLiteral(":/images/about-strip.png"))
+    : UnfoldingWindow(810, 945, 1005, 90), app_(app),
+      picture_(programPicture(QStringLiteral(":/images/about-strip.png")))
 {
     setWindowTitle(QStringLiteral("Form3"));
     QPalette palette = this->palette();

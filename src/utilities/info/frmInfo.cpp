@@ -50,7 +50,9 @@ frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
     } else {
         QString error;
         wb = browser_ = createEmbeddedBrowser(this, QUrl(ForumAddress), &error);
-        if (!wb)
+        if (browser_)
+            browser_->setAccessibleName(QStringLiteral("Forum"));
+        else
             wb = new QLabel(error, this);
     }
     named(wb, "wb");

@@ -1,9 +1,11 @@
 #include "utilities/search/frmSearch.h"
 
 #include "app/Application.h"
+#include "app/FontGrowth.h"
 #include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "app/WindowKeys.h"
 #include "editors/botnames/frmBotNames.h"
 #include "editors/scoremodule/frmScore.h"
 #include "editors/tweak/frmTweak.h"
@@ -16,14 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTextDocument>
 
 namespace {
 
 // The editor if it is open; otherwise opens it from the launcher, as its own entry would.
-template <typename Editor>
-TextEditorWindow *openEditor(Application &app)
+template <typename Editor> TextEditorWindow *openEditor(Application &app)
 {
     WindowRegistry &windows = app.windows();
     if (Editor *open = windows.find<Editor>())
@@ -51,8 +51,10 @@ frmSearch::frmSearch(Application &app)
     optScore->setGeometry(twipsRect(60, 630, 1395, 315));
     Text1 = named(new QLineEdit(this), "Text1");
     Text1->setGeometry(twipsRect(1470, 90, 1005, 315));
+    Text1->setAccessibleName(QStringLiteral("Search text"));
     Command1 = named(new QPushButton(QStringLiteral("Find Next"), this), "Command1");
     Command1->setGeometry(twipsRect(1470, 480, 1005, 375));
+    growWithFont(this);
 
     setTabOrder(optTweak, optBotNames);
     setTabOrder(optBotNames, Command1);
@@ -67,7 +69,7 @@ frmSearch::frmSearch(Application &app)
 
     connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &frmSearch::Command1_Click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 frmSearch *frmSearch::open(Application &app, TextEditorWindow *editor, bool chooseEditor)
@@ -78,6 +80,8 @@ frmSearch *frmSearch::open(Application &app, TextEditorWindow *editor, bool choo
     app.windows().giveOwner(search, editor);
     if (chooseEditor)
         search->chooseTarget(search->optionFor(editor));
+    // What is typed next is the search text; the chosen option stays chosen.
+    search->Text1->setFocus();
     return search;
 }
 

@@ -1,0 +1,174 @@
+"""Drives the program as a screen reader user would, through AT-SPI and key events only.
+
+Every window is opened from the launcher with Tab, the arrows and Enter, and its accessible tree
+must name every control that takes the focus and give none the filler role. The launcher's
+picture must look the same under a dark desktop palette as under the light one.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+program, example_game, work = sys.argv[1:]
+failures = []
+
+
+def fail(message):
+    failures.append(message)
+    print("accessibility: " + message, file=sys.stderr)
+
+
+def wait_for(what, find, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    sys.exit("accessibility: gave up waiting for " + what)
+
+
+def start(name, **environment):
+    game = os.path.join(work, name, "Orvanthe")
+    shutil.copytree(example_game, game)
+    env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, name, "config"),
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **environment)
+    return subprocess.Popen([program], cwd=game, env=env)
+
+
+def application(process):
+    def find():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == process.pid:
+                return app
+    return wait_for("the program on the accessibility bus", find)
+
+
+def showing_window(app, caption):
+    def find():
+        for window in app:
+            if window is not None and window.name == caption and \
+                    window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
+    return wait_for('the window "%s"' % caption, find)
+
+
+def x_window(caption):
+    return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % caption],
+                          check=True, capture_output=True, text=True, timeout=30).stdout.split()[0]
+
+
+def keys(caption, *names):
+    """Gives the window the keyboard, as a window manager would, and presses the keys."""
+    subprocess.run(["xdotool", "windowfocus", "--sync", x_window(caption)], check=True)
+    for name in names:
+        subprocess.run(["xdotool", "key", "--delay", "50", name], check=True)
+
+
+def check_tree(window):
+    """Checks the window's role and its focusable controls; returns their names."""
+    names = set()
+    if window.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW, pyatspi.ROLE_ALERT):
+        fail('the window "%s" has the role %s' % (window.name, window.getRoleName()))
+
+    def walk(node, path):
+        for child in node:
+            if child is None:
+                continue
+            here = path + " > " + child.getRoleName()
+            if child.getState().contains(pyatspi.STATE_FOCUSABLE):
+                names.add(child.name)
+                if not child.name:
+                    fail("a focusable control has no name: " + here)
+                if child.getRole() == pyatspi.ROLE_FILLER:
+                    fail("a focusable control is a filler: " + here)
+            walk(child, here)
+    walk(window, '"%s"' % window.name)
+    return names
+
+
+def expect_names(names, expected):
+    if not expected <= names:
+        fail("no controls named %s" % sorted(expected - names))
+
+
+def opens(app, caption, *keys_in_launcher, close="Escape"):
+    """Presses the keys in the launcher, checks the window that appears and closes it; returns the
+    names of its focusable controls."""
+    keys("Orvanthe Editor", *keys_in_launcher)
+    names = check_tree(showing_window(app, caption))
+    if close:
+        keys(caption, close)
+    return names
+
+
+editor = start("keyboard")
+app = application(editor)
+expect_names(check_tree(showing_window(app, " Select Vantrax Folder")), {"Vantrax folder", "Select Mod"})
+keys(" Select Vantrax Folder", "Return")
+launcher = showing_window(app, "Orvanthe Editor")
+check_tree(launcher)
+entries = [child.name for child in launcher if child.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+if entries != ["Change Bot Names", "Change Bot Strategies", "Change Max Bots", "Remove intro", "Score Editor",
+               "Tweak Editor", "Forum", "Change mod / Vantrax path", "Exit", "About"]:
+    fail("the launcher's buttons are %s" % entries)
+
+# The launcher keeps its focus on the entry last used; each step moves it on by one.
+expect_names(opens(app, "Change Bot Names", "Return"), {"Change Bot Names"})
+expect_names(opens(app, "Bot Strategie editor", "Tab", "Return"),
+             {"Attack Enemy Base aggression", "Attack Enemy Base attack", "Attack Enemy Base defence"})
+expect_names(opens(app, "Orvanthe Bot Changer", "Down", "Return"), {"Selected bots"})
+opens(app, "Remove Intro", "Right", "Return")
+expect_names(opens(app, "Score Editor", "Tab", "Return"), {"Kill", "Teamkill", "Repair"})
+opens(app, "Tweak Editor", "Down", "Return", close=None)
+# Alt+F opens the File menu and types nothing into the text.
+keys("Tweak Editor", "alt+f", "Escape")
+text = pyatspi.findDescendant(showing_window(app, "Tweak Editor"),
+                              lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Tweak Editor")
+if not text.queryText().getText(0, -1).startswith("Tweak files can be found"):
+    fail("Alt+F changed the tweak editor's text")
+# The find window takes what is typed; Tab reaches the Score option, which opens the score module.
+keys("Tweak Editor", "ctrl+f")
+expect_names(check_tree(showing_window(app, " Search")), {"Search text"})
+keys(" Search", "Tab", "shift+Tab", "S", "C", "O", "R", "E", "Return")
+check_tree(showing_window(app, "Score Editor"))
+for caption in ("Score Editor", " Search", "Tweak Editor"):
+    keys(caption, "Escape")
+opens(app, "Editor Info", "Down", "Return", close=None)
+opens(app, " Select Vantrax Folder", "Down", "Return", close="Return")
+opens(app, "Vantrax Editor", "Tab", "Return")
+opens(app, "About", "Tab", "Return", close=None)
+check_tree(showing_window(app, "Form3"))
+keys("About", "Escape")
+editor.terminate()
+editor.wait()
+
+
+def launcher_picture(name, **environment):
+    process = start(name, **environment)
+    keys(" Select Vantrax Folder", "Return")
+    showing_window(application(process), "Orvanthe Editor")
+    picture = os.path.join(work, name + ".png")
+    subprocess.run(["import", "-window", x_window("Orvanthe Editor"), picture], check=True)
+    process.terminate()
+    process.wait()
+    return picture
+
+
+# A desktop with a dark palette (qt6ct's "darker" scheme) changes nothing on the picture.
+dark = os.path.join(work, "dark", "config", "qt6ct")
+os.makedirs(dark)
+with open(os.path.join(dark, "qt6ct.conf"), "w") as conf:
+    conf.write("[Appearance]\ncustom_palette=true\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\n")
+compared = subprocess.run(["compare", "-metric", "AE", launcher_picture("light"),
+                           launcher_picture("dark", QT_QPA_PLATFORMTHEME="qt6ct"), "null:"],
+                          capture_output=True, text=True)
+if compared.returncode != 0:
+    fail("under a dark palette %s pixels of the launcher differ" % compared.stderr.strip())
+
+if failures:
+    sys.exit(1)
+print("accessibility: every window reached by keyboard; every focusable control named")

@@ -16,7 +16,7 @@ struct Command {
     int (*run)(const Call &);
 };
 
-constexpr std::array<Command, 7> Commands = {{
+constexpr std::array<Command, 9> Commands = {{
     {QLatin1StringView("location"), runLocation},
     {QLatin1StringView("max-bots"), runMaxBots},
     {QLatin1StringView("strategies"), runStrategies},
@@ -24,6 +24,8 @@ constexpr std::array<Command, 7> Commands = {{
     {QLatin1StringView("intro"), runIntro},
     {QLatin1StringView("bot-names"), runBotNames},
     {QLatin1StringView("score-module"), runScoreModule},
+    {QLatin1StringView("versions"), runVersions},
+    {QLatin1StringView("restore"), runRestore},
 }};
 } // namespace
 

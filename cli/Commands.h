@@ -24,3 +24,5 @@ int runScores(const Call &call);
 int runIntro(const Call &call);
 int runBotNames(const Call &call);
 int runScoreModule(const Call &call);
+int runVersions(const Call &call);
+int runRestore(const Call &call);

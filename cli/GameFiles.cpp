@@ -1,5 +1,6 @@
 #include "GameFiles.h"
 
+#include "core/FileVersions.h"
 #include "core/TextFiles.h"
 
 #include <QDir>
@@ -43,9 +44,10 @@ Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocat
     return Result<GameLocation>::success(location);
 }
 
-int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,
+int deliverWholeText(const Call &call, const CommandParser &parser, const QString &path, const QString &text,
                      const std::function<Status()> &remember)
 {
+    Console &console = call.console;
     // A character the code page cannot hold is in the values given: the call is refused.
     const Result<QByteArray> bytes = wholeTextBytes(path, text);
     if (!bytes.ok())
@@ -54,7 +56,7 @@ int deliverWholeText(const CommandParser &parser, Console &console, const QStrin
         console.printBytes(bytes.value());
         return Succeeded;
     }
-    const Status written = writeFileBytes(path, bytes.value());
+    const Status written = replaceGameFile(call.programFolder, path, bytes.value());
     if (!written.ok())
         return console.fail(written.error());
     if (remember) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandParser.h"
+#include "Commands.h"
 #include "Console.h"
 
 #include "core/GameLocation.h"
@@ -24,9 +25,9 @@ Result<QString> callModName(const CommandParser &parser, const StoredLocation &s
 // game installation (the test of the selection window's Select).
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored);
 
-// Writes the whole-text file and, once it is written, runs `remember` (which stores the state
-// file); with --stdout prints the file's bytes instead and does neither. A text the code page
-// cannot hold is refused; a failure of either step is reported by its message, which names the
-// file and the reason.
-int deliverWholeText(const CommandParser &parser, Console &console, const QString &path, const QString &text,
+// Writes the whole-text file, keeping the bytes it replaces as a version, and, once it is written,
+// runs `remember` (which stores the state file); with --stdout prints the file's bytes instead and
+// does neither. A text the code page cannot hold is refused; a failure of either step is reported
+// by its message, which names the file and the reason.
+int deliverWholeText(const Call &call, const CommandParser &parser, const QString &path, const QString &text,
                      const std::function<Status()> &remember = {});

@@ -43,6 +43,6 @@ int runIntro(const Call &call)
         return parser.refuse(call.console, location.error());
     const auto option = static_cast<IntroOption>(chosen);
     return deliverWholeText(
-        parser, call.console, location.value().modFile(IntroScriptFile), introScript(option),
+        call, parser, location.value().modFile(IntroScriptFile), introScript(option),
         [&] { return call.programFolder.writeLines(IntroStore, introStoreLines(introSelection(option))); });
 }

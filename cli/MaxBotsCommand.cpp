@@ -47,6 +47,6 @@ int runMaxBots(const Call &call)
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     return deliverWholeText(
-        parser, call.console, location.value().gameFile(AIDefaultFile), composeAIDefault(bots),
+        call, parser, location.value().gameFile(AIDefaultFile), composeAIDefault(bots),
         [&] { return call.programFolder.writeLines(MaxBotsStore, {QString::number(bots)}); });
 }

@@ -92,6 +92,6 @@ int runScores(const Call &call)
         const Status removed = reset ? call.programFolder.remove(ScoreStateFile) : Status::success();
         return removed.ok() ? call.programFolder.writeLines(ScoreStateFile, lines) : removed;
     };
-    return deliverWholeText(parser, call.console, location.value().modFile(ScoringModuleSuffix),
+    return deliverWholeText(call, parser, location.value().modFile(ScoringModuleSuffix),
                             composeScoringModule(values), remember);
 }

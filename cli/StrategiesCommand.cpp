@@ -121,10 +121,10 @@ int runStrategies(const Call &call)
         return parser.refuse(call.console, location.error());
     const QString path = location.value().modFile(StrategiesFileSuffix);
     if (reset)
-        return deliverWholeText(parser, call.console, path, stockText(StockStrategiesText),
+        return deliverWholeText(call, parser, path, stockText(StockStrategiesText),
                                 [&] { return call.programFolder.remove(StrategiesStateFile); });
     StrategyValues values;
     applyStrategyStateLines(values, lines);
-    return deliverWholeText(parser, call.console, path, composeStrategies(values),
+    return deliverWholeText(call, parser, path, composeStrategies(values),
                             [&] { return call.programFolder.writeLines(StrategiesStateFile, lines); });
 }

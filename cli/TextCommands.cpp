@@ -80,7 +80,7 @@ int runWholeText(const Call &call, const WholeTextFile &file)
     }
     if (reset)
         text = stockText(file.stockName);
-    return deliverWholeText(parser, call.console, location.value().modFile(file.suffix), text);
+    return deliverWholeText(call, parser, location.value().modFile(file.suffix), text);
 }
 
 } // namespace

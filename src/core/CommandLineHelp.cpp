@@ -26,6 +26,9 @@ Commands:
                                    The computer players' names.
   score-module [--from <file> | --reset]
                                    The whole scoring module.
+  versions [<file>]                The game files with earlier versions kept, or one file's
+                                   versions, numbered, newest first.
+  restore <file> [--version <n>]   Write a kept version back (the newest unless given).
 
 A command without values prints the current ones, one per line as name=value (the text
 commands print the stock mod's file). Values not given keep the stored ones. Scores and
@@ -40,6 +43,10 @@ Options:
   --force          Write scores and strategy weights that are not numbers as given.
   -h, --help       Show this help.
   --version        Show the version.
+
+Before a game file is replaced with other bytes, its previous bytes are kept as a version (the
+last 20 of each file), which "vantrax restore" or the editors' "Restore Previous Version..."
+write back.
 
 Without --game, the game folder and mod stored by Vantrax Editor or by "vantrax location set"
 are used; they and the stored values are kept in $XDG_CONFIG_HOME/vantrax-editor
@@ -57,7 +64,8 @@ Examples:
   vantrax scores kill=2 teamkill=-5
   vantrax intro skip
   vantrax bot-names --from names.txt
-  vantrax score-module --reset --stdout > scoringCommon.py)");
+  vantrax score-module --reset --stdout > scoringCommon.py
+  vantrax restore mods/Desert/AI/BotNames.ai --version 2)");
 }
 
 std::optional<QString> requestedInformation(const QStringList &arguments)

@@ -157,14 +157,6 @@ Result<QString> readWholeText(const QString &path)
     return Result<QString>::success(decodeGameText(bytes.value()));
 }
 
-Status writeWholeText(const QString &path, const QString &text)
-{
-    const Result<QByteArray> bytes = wholeTextBytes(path, text);
-    if (!bytes.ok())
-        return bytes;
-    return writeFileBytes(path, bytes.value());
-}
-
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
 {
     const Result<QByteArray> encoded = encodeGameText(text + LineEnd);

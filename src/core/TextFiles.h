@@ -20,8 +20,8 @@ Status removeFile(const QString &path);
 // Whole-text files: the text in the game's code page, then one CR LF, so a written file ends
 // with one line break more than its text.
 Result<QString> readWholeText(const QString &path);
-Status writeWholeText(const QString &path, const QString &text);
-// The bytes writeWholeText writes to the file at `path`; a failure names that file.
+// The bytes of the text as its file at `path` holds it (replaceGameText writes them); a failure
+// names that file.
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text);
 
 // Line-record files, the program's own small state files: one value per line, each followed by

@@ -28,6 +28,10 @@ struct Setup {
         config.write("vantrax-editor/" + name, bytes);
     }
     QByteArray state(const QString &name) const { return config.read("vantrax-editor/" + name); }
+    QList<QByteArray> versions(const QString &file) const
+    {
+        return keptVersions(config.filePath("vantrax-editor"), games.filePath(file));
+    }
     void start(QProcess &process, const QString &call) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -110,8 +114,8 @@ private slots:
         row("bot-names|--mod|Desert|--from|names.txt", "", {}, "Desert/AI/BotNames.ai", names, {});
         row("score-module|--reset", "", {}, module, stockBytes("scoringCommon.py") + "\r\n", {});
     }
-    // --stdout prints the very bytes and writes nothing; without it, the file and then the state
-    // file are written.
+    // --stdout prints the very bytes and writes nothing; without it, the file (keeping the bytes it
+    // replaces as a version) and then the state file are written.
     void eachCommandWritesTheWindowsBytes()
     {
         QFETCH(QString, call);
@@ -124,12 +128,14 @@ private slots:
         setup.games.write("names.txt", "A\nB\r\n\nC\rD");
         if (!stateBefore.isNull())
             setup.state(stateFile, stateBefore);
+        setup.games.write(file, "old\r\n");
         const QMap<QString, QByteArray> before = setup.files();
         QCOMPARE(setup.printed(call + "|--stdout"), expected);
         QCOMPARE(setup.files(), before);
         QCOMPARE(setup.printed(call), QByteArray());
         QCOMPARE(setup.games.read(file), expected);
         QCOMPARE(setup.state(stateFile), stateAfter);
+        QCOMPARE(setup.versions(file), QList<QByteArray>{"old\r\n"});
     }
 
     // One value per line as name=value.
@@ -185,6 +191,8 @@ private slots:
                                                        "one folder in the game's \"mods\" folder."},
                  {"--game|Orvanthe\nx|intro|skip",
                   "intro: The game folder \"%1\nx\" has a line break in its name, which cannot be stored."},
+                 {"restore|mods/vantrax/init.con",
+                  "restore: no versions of \"mods/vantrax/init.con\" are kept"},
                  {"location|set|Orvanthe/mods",
                   "location: \"%1/mods\" is no game installation: Cannot read "
                   "\"%1/mods/mods/vantrax/init.con\": the file does not exist."}}) {
@@ -251,12 +259,13 @@ private slots:
         QCOMPARE(unreadable.exitCode, 1);
     }
 
-    // Parallel calls each land whole: every value given is stored, and the module agrees with the
-    // state file.
+    // Parallel calls each land whole: every value given is stored, the module agrees with the
+    // state file, and every module replaced is kept as a version (all 19, each different: no value
+    // given is the stock one).
     void parallelCallsLoseNothing()
     {
         Setup setup;
-        for (int pair = 1; pair <= 50; ++pair) {
+        for (int pair = 11; pair <= 20; ++pair) {
             QProcess calls[2];
             setup.start(calls[0], "scores|--mod|Desert|kill=" + QString::number(pair));
             setup.start(calls[1], "scores|--mod|Desert|heal=" + QString::number(pair));
@@ -269,6 +278,33 @@ private slots:
             QVERIFY(module.contains("SCORE_KILL = " + value + "\r\n") &&
                     module.contains("SCORE_HEAL = " + value + "\r\n"));
         }
+        const QList<QByteArray> versions =
+            setup.versions("Orvanthe/mods/Desert/python/game/scoringCommon.py");
+        QVERIFY(versions.size() == 19 && QSet<QByteArray>(versions.begin(), versions.end()).size() == 19);
+    }
+
+    // versions lists the installation's files with versions, then one file's, newest first;
+    // restore writes one back, keeping the file as a version, or prints it.
+    void versionsAreListedAndWrittenBack()
+    {
+        Setup setup;
+        for (const char *names : {"a\r\n", "bb\r\n", "ccc\r\n"}) {
+            setup.games.write("names.txt", names);
+            QCOMPARE(setup.printed("bot-names|--from|names.txt"), QByteArray());
+        }
+        const QString file = "Orvanthe/mods/vantrax/AI/BotNames.ai";
+        QCOMPARE(setup.printed("versions"), "mods/vantrax/AI/BotNames.ai\n");
+        const QByteArray listed = setup.printed("versions|MODS/Vantrax/ai/botnames.ai");
+        QVERIFY2(QRegularExpression("^ 1  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  "
+                                    "6 bytes\n 2  [-0-9 :]{19}  5 bytes\n$")
+                     .match(listed)
+                     .hasMatch(),
+                 listed);
+        QCOMPARE(setup.printed("restore|" + setup.games.filePath(file) + "|--version|2|--stdout"),
+                 "a\r\n\r\n");
+        QCOMPARE(setup.printed("restore|mods/vantrax/AI/BotNames.ai"), QByteArray());
+        QCOMPARE(setup.games.read(file), "bb\r\n\r\n");
+        QCOMPARE(setup.versions(file), QList<QByteArray>({"ccc\r\n\r\n", "bb\r\n\r\n", "a\r\n\r\n"}));
     }
 
     // A folder is stored absolute, as the selection window holds it; --game and --mod hold for one call.

@@ -1,3 +1,4 @@
+#include "core/FileVersions.h"
 #include "core/PathResolver.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFiles.h"
@@ -32,6 +33,7 @@ class tst_Files : public QObject {
     Q_OBJECT
     TestFolder game_;
     QString at(const QString &relative) const { return game_.filePath(relative); }
+    const ProgramFolder program_{at("program")};
 
 private slots:
     void initTestCase()
@@ -65,7 +67,8 @@ private slots:
         QVERIFY(writeFileBytes(at("all.tweak"), everyByte()).ok());
         const QString text = readWholeText(at("all.tweak")).value();
         QVERIFY(text.contains(QChar(0x20AC))); // 0x80, the euro sign of windows-1252
-        QVERIFY(writeWholeText(at("all.tweak"), fileTextFromEditor(editorTextFromFile(text))).ok());
+        QVERIFY(
+            replaceGameText(program_, at("all.tweak"), fileTextFromEditor(editorTextFromFile(text))).ok());
         QCOMPARE(game_.read("all.tweak"), everyByte() + "\r\n");
     }
 
@@ -74,7 +77,7 @@ private slots:
         const QStringList before = game_.entries();
         using Attempt = std::pair<QString, Status>;
         const auto write = [&](const QString &file, const QString &text = "x") {
-            return Attempt(at(file), writeWholeText(at(file), text));
+            return Attempt(at(file), replaceGameText(program_, at(file), text));
         };
         const auto read = [&](const QString &file) { return Attempt(at(file), readWholeText(at(file))); };
         for (const auto &[attempt, message] : QList<std::pair<Attempt, QString>>{
@@ -90,18 +93,25 @@ private slots:
 
     // A child limited to 4 KiB files saves 8 KiB, less than a write buffer holds: the disk runs
     // full in the last flush, which a buffered save would not notice. The system's reason is shown.
+    // An 8 KiB file whose bytes cannot be kept as a version is not replaced either.
     void fullDiskLeavesThePreviousFile()
     {
+        game_.write("Mods/Desert/AI/big.ai", QByteArray(8 * 1024, 'b'));
         QVERIFY(holdsInChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
             const Status written =
                 writeFileBytes(at("Mods/Desert/AI/BotNames.ai"), QByteArray(8 * 1024, 'x'));
-            return written.error().endsWith("BotNames.ai\": File too large.");
+            const Status kept = replaceGameFile(program_, at("Mods/Desert/AI/big.ai"), "new");
+            return written.error().endsWith("BotNames.ai\": File too large.") &&
+                   kept.error().startsWith("Nothing was saved: the bytes \"" + at("Mods/Desert/AI/big.ai")) &&
+                   kept.error().endsWith(".version\": File too large.");
         }));
-        QCOMPARE(game_.read("Mods/Desert/AI/BotNames.ai"), QByteArray("old\r\n"));
-        QCOMPARE(game_.entries().filter("AI/"), QStringList({"Mods/Desert/AI/BotNames.ai"}));
+        QCOMPARE(game_.read("Mods/Desert/AI/BotNames.ai") + game_.read("Mods/Desert/AI/big.ai"),
+                 "old\r\n" + QByteArray(8 * 1024, 'b'));
+        QCOMPARE(game_.entries().filter("AI/"),
+                 QStringList({"Mods/Desert/AI/BotNames.ai", "Mods/Desert/AI/big.ai"}));
     }
 
     // A folder that may be entered but not listed (by a user other than root, who lists any):
@@ -154,6 +164,50 @@ private slots:
         QVERIFY(chown(path, owner, gid_t(-1)) == 0 && chmod(path, 06444) == 0 &&
                 writeFileBytes(at("owned.ai"), "new").ok() && stat(path, &replaced) == 0);
         QVERIFY(replaced.st_uid == owner && (replaced.st_mode & 07777) == 0444);
+    }
+
+    // Each replacement with other bytes first keeps the previous ones as a version, exactly, of any
+    // size; identical bytes keep none, the newest 20 stay, and one written back is kept in turn.
+    // A name in another letter case is the same file; another installation's file is another.
+    void replacedBytesAreKeptAsVersions()
+    {
+        const ProgramFolder program(at("versions"));
+        const QString names = at("Game/Mods/Desert/AI/BotNames.ai"),
+                      other = at("Other/Mods/Desert/AI/BotNames.ai");
+        game_.write("Game/Mods/Desert/AI/BotNames.ai", "old\r\n");
+        game_.write("Other/Mods/Desert/AI/BotNames.ai", "other\r\n");
+        const QByteArray big = QByteArray(20 * 1024 * 1024, '\r') + everyByte();
+        for (const QByteArray &bytes : {everyByte(), QByteArray("lone\rCR\r\n"), big, QByteArray("last")})
+            QVERIFY(replaceGameFile(program, names, bytes).ok() &&
+                    replaceGameFile(program, names, bytes).ok());
+        QVERIFY(replaceGameFile(program, at("game/mods/desert/ai/botnames.ai"), "case").ok() &&
+                replaceGameFile(program, other, "new").ok());
+        const auto kept = [&](const QString &file) {
+            QList<QByteArray> all;
+            for (const FileVersion &version : fileVersions(program, file))
+                all << versionBytes(program, file, version).value();
+            return all;
+        };
+        QCOMPARE(kept(names), QList<QByteArray>({"last", big, "lone\rCR\r\n", everyByte(), "old\r\n"}));
+        QCOMPARE(filesWithVersions(program, at("Game")), QStringList{names});
+        QCOMPARE(kept(other), QList<QByteArray>{"other\r\n"});
+        QVERIFY(replaceGameFile(program, names, kept(names).at(1)).ok());
+        QVERIFY(game_.read("Game/Mods/Desert/AI/BotNames.ai") == big && kept(names).first() == "case");
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(replaceGameFile(program, names, QByteArray::number(i)).ok());
+        QCOMPARE(kept(names).size(), 20);
+        QCOMPARE(kept(names).first() + kept(names).last(), "18" + big);
+    }
+
+    // What the versions window shows of a version against the file now.
+    void firstDifferenceNamesTheLine()
+    {
+        for (const auto &[version, now, shown] : QList<std::tuple<QByteArray, QByteArray, QString>>{
+                 {"a\r\nb\r\n", "a\r\nb\r\n", "the same bytes as now"},
+                 {"a\r\nb\r\n", "a\r\nc\r\n", "line 2: b"},
+                 {"a\r\n", "a\r\nb\r\n", "line 2: (ends before it)"},
+                 {"\x80" + QByteArray(70, 'x'), "", "line 1: \u20AC" + QString(59, 'x') + "\u2026"}})
+            QCOMPARE(firstDifference(version, now), shown);
     }
 
     // Another writer holds the lock: the steps do not run, and the failure says why.

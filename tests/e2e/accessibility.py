@@ -130,6 +130,9 @@ text = pyatspi.findDescendant(showing_window(app, "Tweak Editor"),
                               lambda node: node.getRole() == pyatspi.ROLE_TEXT and node.name == "Tweak Editor")
 if not text.queryText().getText(0, -1).startswith("Tweak files can be found"):
     fail("Alt+F changed the tweak editor's text")
+keys("Tweak Editor", "alt+f", "p")
+check_tree(showing_window(app, "Restore Previous Version"))
+keys("Restore Previous Version", "Escape")
 # The find window takes what is typed; Tab reaches the Score option, which opens the score module.
 keys("Tweak Editor", "ctrl+f")
 expect_names(check_tree(showing_window(app, " Search")), {"Search text"})

@@ -2,6 +2,7 @@
 #include "selection/Form2.h"
 #include "support/TestRun.h"
 #include "utilities/search/frmSearch.h"
+#include "utilities/versions/frmVersions.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -103,6 +104,9 @@ private slots:
             QCOMPARE(run.games.read(saved), stock + "\r\n");
             QCOMPARE(editor->fileText().toLatin1(), stock);
         }
+        // What a save replaced is kept: the tweak file as loaded, the mod's file as saved.
+        QCOMPARE(run.versions(saved),
+                 QList<QByteArray>{file.isEmpty() ? mixed : "one\r\r\ntwo\rthree\r\nfour\r\nfive\r\n\r\n"});
         QVERIFY(run.prompts.messages.isEmpty());
 
         QVERIFY(QTest::qWaitForWindowExposed(editor));
@@ -151,6 +155,7 @@ private slots:
             QCOMPARE(window->Label1->text(), label);
         }
         QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain"), html + "\r\n" + html + "\r\n");
+        QCOMPARE(run.versions("Orvanthe/tweaks/hint.tweak"), QList<QByteArray>{Hint.toLatin1() + "\r\n"});
 
         // New empties text and path: its Save asks for a name again and writes an empty line.
         window->mnuFileNew_Click();
@@ -172,6 +177,46 @@ private slots:
         QVERIFY(run.prompts.messages[0].text.startsWith("Cannot read \"" + run.shown("missing.tweak")) &&
                 run.prompts.messages[1].text.startsWith("Cannot write \"" + run.shown("nowhere/x.tweak")));
         QCOMPARE(run.open<frmTweak>()->rtb->toPlainText(), Hint);
+    }
+
+    // Restore Previous Version lists the installation's files with versions and the chosen file's;
+    // Yes writes the chosen one back, keeping the file as a version, and shows it anew in the editor
+    // showing that file, asking first there while it holds changes.
+    void restoreWritesAVersionBackAndShowsIt()
+    {
+        Run run;
+        run.app.windows().find<Form2>()->Text1->setText("vantrax");
+        run.games.write("Orvanthe/mods/vantrax/AI/BotNames.ai", "first\r\n");
+        TextEditorWindow *names = run.editor("frmBotNames");
+        names->rtb->setPlainText("second");
+        trigger(names, "mnuFileSave");
+        names->rtb->insertPlainText("unsaved ");
+        trigger(names, "mnuFileRestore");
+        auto *versions = run.app.windows().find<frmVersions>();
+        QVERIFY(versions->isVisible() && versions->parentWidget() == names &&
+                versions->lstFiles->count() == 1);
+        QCOMPARE(versions->lstFiles->item(0)->text(),
+                 QDir::toNativeSeparators("mods/vantrax/AI/BotNames.ai"));
+        QCOMPARE(versions->lstVersions->topLevelItem(0)->text(2), "line 1: first");
+        for (const QList<int> &answers : QList<QList<int>>{{No}, {Yes, No}, {Yes, Yes}}) {
+            run.prompts.answers = answers;
+            versions->cmdRestore_Click();
+        }
+        QCOMPARE(run.games.read("Orvanthe/mods/vantrax/AI/BotNames.ai"), "second\r\n");
+        QVERIFY(names->rtb->toPlainText() == "second\n" && !names->rtb->document()->isModified());
+        QCOMPARE(run.versions("Orvanthe/mods/vantrax/AI/BotNames.ai"),
+                 QList<QByteArray>({"first\r\n", "second\r\n", "first\r\n"}));
+        const QString file = QDir::toNativeSeparators(run.game + "/mods/vantrax/AI/BotNames.ai");
+        const QRegularExpression question("^Write back \"" + QRegularExpression::escape(file) +
+                                          "\" as it was kept on \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\? "
+                                          "The file as it is now is kept as a version\\.$");
+        QVERIFY(run.prompts.messages.size() == 5 && question.match(run.prompts.messages[3].text).hasMatch() &&
+                run.prompts.messages[3].style == 36);
+        QCOMPARE(run.prompts.messages[4],
+                 (ScriptedPrompts::Message{"\"Change Bot Names\" holds changes that are not saved. Drop them "
+                                           "and show the restored \"" +
+                                               file + "\"?",
+                                           52}));
     }
 
     void changedTextIsNotDroppedWithoutAsking_data()

@@ -134,10 +134,12 @@ private slots:
         QFETCH(QStringList, stateFiles);
         Run run;
         run.programFolder.write(stored, "9\r\n");
+        run.games.write(run.gameFile(window), "before\r\n");
         QWidget *editor = run.open(window);
         change(editor, 40, true);
         press(editor, Files.value(window).at(2));
         QCOMPARE(run.games.read(run.gameFile(window)), saved);
+        QCOMPARE(run.versions(run.gameFile(window)), QList<QByteArray>{"before\r\n"});
         QCOMPARE(run.programFolder.read(stored), state);
         if (stock.isNull())
             return;
@@ -161,7 +163,9 @@ private slots:
         QVERIFY(editor->isVisible() && !first == (window != u"Form1"));
         QCOMPARE(shown(editor), values);
         QCOMPARE(run.games.read(run.gameFile(window)), stock);
-        QCOMPARE(run.programFolder.entries(), stateFiles);
+        // Each save kept the bytes it replaced.
+        QCOMPARE(run.versions(run.gameFile(window)), QList<QByteArray>({saved, "before\r\n"}));
+        QCOMPARE(run.programFolder.entries().filter(QRegularExpression("^(?!versions)")), stateFiles);
         if (stateFiles.size() > 2)
             QCOMPARE(run.programFolder.read(stateFiles[0]),
                      values.section(",Selected", 0, 0).replace(',', "\r\n").toLatin1() + "\r\n");

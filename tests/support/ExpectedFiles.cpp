@@ -1,5 +1,7 @@
 #include "support/ExpectedFiles.h"
 
+#include "core/FileVersions.h"
+
 #include <QFile>
 
 #include <cstdlib>
@@ -71,4 +73,13 @@ QByteArray expectedStrategies(const QStringList &v)
 QByteArray expectedScoringModule(const QByteArray &assignments)
 {
     return stockLines("scoringCommon.py", 9) + assignments + stockLines("scoringCommon.py", -16) + "\r\n";
+}
+
+QList<QByteArray> keptVersions(const QString &programFolder, const QString &file)
+{
+    const ProgramFolder folder(programFolder);
+    QList<QByteArray> kept;
+    for (const FileVersion &version : fileVersions(folder, file))
+        kept << versionBytes(folder, file, version).value();
+    return kept;
 }

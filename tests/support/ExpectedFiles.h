@@ -20,3 +20,6 @@ QByteArray everyByte();
 
 // The bytes of a stock text as the program carries it (resources/stock/<name>).
 QByteArray stockBytes(const QString &name);
+
+// The bytes of the versions the program folder keeps of the file, newest first.
+QList<QByteArray> keptVersions(const QString &programFolder, const QString &file);

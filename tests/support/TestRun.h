@@ -22,6 +22,12 @@ struct TestRun {
     // it; whether it is gone.
     bool close(QWidget *window, bool byEscape = false);
 
+    // The bytes of the versions kept of a file below the games folder, newest first.
+    QList<QByteArray> versions(const QString &relative) const
+    {
+        return keptVersions(programFolder.path(), games.filePath(relative));
+    }
+
     TestFolder programFolder, games;
     ScriptedPrompts prompts;
     Application app{programFolder.path(), prompts};

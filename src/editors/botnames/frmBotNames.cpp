@@ -11,6 +11,7 @@ frmBotNames::frmBotNames(Application &app)
                               &frmBotNames::mnuFileSave_Click);
     mnuFileReset = addFileItem("mnuFileReset", QStringLiteral("&Reset and Save"),
                                QKeySequence(Qt::CTRL | Qt::Key_R), &frmBotNames::mnuFileReset_Click);
+    addRestoreItem();
     addFileSeparator("streep");
     mnuFileClose = addFileItem("mnuFileClose", QStringLiteral("&Close"), QKeySequence(),
                                &frmBotNames::mnuFileClose_Click);

@@ -27,9 +27,14 @@ QString ModFileEditor::changedFileName() const
 }
 
 // Always the stock mod's file, whichever mod is selected.
+QString ModFileEditor::shownFile() const
+{
+    return GameLocation{currentGameLocation(app_).gameFolder, StockMod}.modFile(suffix_);
+}
+
 void ModFileEditor::load()
 {
-    const QString file = GameLocation{currentGameLocation(app_).gameFolder, StockMod}.modFile(suffix_);
+    const QString file = shownFile();
     const Result<QString> text = readWholeText(file);
     if (app_.succeeded(this, text))
         setFileText(text.value());
@@ -49,7 +54,7 @@ bool ModFileEditor::save()
                                   Prompts::Exclamation);
         return false;
     }
-    if (!app_.succeeded(this, writeWholeText(targetFile(), fileText())))
+    if (!app_.succeeded(this, writeGameText(targetFile(), fileText())))
         return false;
     unreadFile_.clear();
     markUnchanged();
@@ -60,7 +65,7 @@ bool ModFileEditor::save()
 void ModFileEditor::resetAndSave()
 {
     const QString stock = stockText(stockName_);
-    if (!app_.succeeded(this, writeWholeText(targetFile(), stock)))
+    if (!app_.succeeded(this, writeGameText(targetFile(), stock)))
         return;
     setFileText(stock);
     unreadFile_.clear();

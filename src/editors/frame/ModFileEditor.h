@@ -17,6 +17,10 @@ protected:
     void resetAndSave();
     QString changedFileName() const override;
 
+public:
+    QString shownFile() const override;
+    void reload() override { load(); }
+
 private:
     QString targetFile() const;
 

@@ -5,8 +5,10 @@
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "app/WindowKeys.h"
+#include "core/FileVersions.h"
 #include "editors/frame/EditorText.h"
 #include "utilities/search/frmSearch.h"
+#include "utilities/versions/frmVersions.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -74,6 +76,18 @@ void TextEditorWindow::addFileSeparator(const char *name)
     named(mnuFile->addSeparator(), name);
 }
 
+void TextEditorWindow::addRestoreItem()
+{
+    connect(newFileItem("mnuFileRestore", QStringLiteral("Restore &Previous Version..."), QKeySequence()),
+            &QAction::triggered, this, [this] {
+                // An open window lists the files anew, so it shows what was saved since.
+                const bool open = app_.windows().find<frmVersions>();
+                frmVersions *versions = app_.windows().show<frmVersions>(this);
+                if (open && versions)
+                    versions->Form_Load();
+            });
+}
+
 bool TextEditorWindow::changesSetAside()
 {
     if (!rtb->document()->isModified())
@@ -87,6 +101,12 @@ bool TextEditorWindow::changesSetAside()
     default:
         return false;
     }
+}
+
+Status TextEditorWindow::writeGameText(const QString &path, const QString &text)
+{
+    const ProgramFolder &folder = app_.programFolder();
+    return folder.whileLocked([&] { return replaceGameText(folder, path, text); });
 }
 
 void TextEditorWindow::markUnchanged()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QMainWindow>
 
 class Application;
@@ -34,6 +36,10 @@ public:
     // Cancel, nor after a save that failed or was cancelled).
     bool changesSetAside();
 
+    // The file the text was read from (empty for none), and reading it again into the text area.
+    virtual QString shownFile() const = 0;
+    virtual void reload() = 0;
+
 protected:
     // `clientWidthTwips` and `clientHeightTwips` are the design size of the area below the menu.
     TextEditorWindow(Application &app, const QString &caption, int clientWidthTwips, int clientHeightTwips);
@@ -48,12 +54,17 @@ protected:
         return action;
     }
     void addFileSeparator(const char *name);
+    // Adds "Restore Previous Version...", which opens the window of kept versions.
+    void addRestoreItem();
 
     // Writes the text where the editor saves it; whether it was written.
     virtual bool save() = 0;
     // The file a save writes, as the question about changes names it.
     virtual QString changedFileName() const = 0;
     void markUnchanged();
+    // Writes the text to the game file at `path` while no other writer runs, keeping the bytes it
+    // replaces as a version.
+    Status writeGameText(const QString &path, const QString &text);
     void closeEvent(QCloseEvent *event) override;
 
     Application &app_;

@@ -5,6 +5,7 @@
 #include "app/Named.h"
 #include "app/Twips.h"
 #include "app/WindowKeys.h"
+#include "core/FileVersions.h"
 #include "core/TextFiles.h"
 #include "editors/intro/IntroScript.h"
 #include "selection/Form2.h"
@@ -62,9 +63,9 @@ void frmIntro::cmdRemove_Click()
     const qsizetype chosen = selected.indexOf(true);
     const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = chosen < 0
-                                   ? Status::success()
-                                   : writeWholeText(file, introScript(static_cast<IntroOption>(chosen)));
+        const Status written = chosen < 0 ? Status::success()
+                                          : replaceGameText(app_.programFolder(), file,
+                                                            introScript(static_cast<IntroOption>(chosen)));
         return written.ok() ? SaveValues(selected) : written;
     }));
 }

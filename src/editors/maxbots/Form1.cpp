@@ -6,6 +6,7 @@
 #include "app/Twips.h"
 #include "app/WarningText.h"
 #include "app/WindowKeys.h"
+#include "core/FileVersions.h"
 #include "core/TextFiles.h"
 #include "editors/maxbots/AIDefaultFile.h"
 #include "selection/Form2.h"
@@ -100,7 +101,8 @@ void Form1::Command1_Click()
 {
     const QString file = currentGameLocation(app_).gameFile(AIDefaultFile);
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = writeWholeText(file, composeAIDefault(Slider1->value()));
+        const Status written =
+            replaceGameText(app_.programFolder(), file, composeAIDefault(Slider1->value()));
         return written.ok() ? SaveValues() : written;
     }));
 }

@@ -11,6 +11,7 @@ frmScore::frmScore(Application &app)
                               &frmScore::mnuFileSave_Click);
     mnuReset = addFileItem("mnuReset", QStringLiteral("&Reset and Save"), QKeySequence(Qt::CTRL | Qt::Key_R),
                            &frmScore::mnuReset_Click);
+    addRestoreItem();
     addFileSeparator("streep");
     mnuFileClose =
         addFileItem("mnuFileClose", QStringLiteral("&Close"), QKeySequence(), &frmScore::mnuFileClose_Click);

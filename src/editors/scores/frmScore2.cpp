@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Named.h"
 #include "app/WindowKeys.h"
+#include "core/FileVersions.h"
 #include "core/TextFiles.h"
 #include "selection/Form2.h"
 
@@ -104,7 +105,7 @@ void frmScore2::Command1_Click()
     if (!app_.savesAnyway(this, captioned, isScoreNumber, file))
         return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = writeWholeText(file, txtFinal);
+        const Status written = replaceGameText(app_.programFolder(), file, txtFinal);
         return written.ok() ? SaveValues() : written;
     }));
 }
@@ -117,7 +118,8 @@ void frmScore2::Command2_Click()
 {
     const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
     if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
-            const Status written = writeWholeText(file, composeScoringModule(ScoreValues()));
+            const Status written =
+                replaceGameText(app_.programFolder(), file, composeScoringModule(ScoreValues()));
             return written.ok() ? app_.programFolder().remove(ScoreStateFile) : written;
         })))
         return;

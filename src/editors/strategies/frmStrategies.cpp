@@ -4,6 +4,7 @@
 #include "app/Named.h"
 #include "app/WarningText.h"
 #include "app/WindowKeys.h"
+#include "core/FileVersions.h"
 #include "core/StockTexts.h"
 #include "core/TextFiles.h"
 #include "selection/Form2.h"
@@ -154,7 +155,7 @@ void frmStrategies::Command1_Click()
     if (!app_.savesAnyway(this, captioned, isStrategyNumber, file))
         return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = writeWholeText(file, txtFinal);
+        const Status written = replaceGameText(app_.programFolder(), file, txtFinal);
         return written.ok() ? SaveValues() : written;
     }));
 }
@@ -167,7 +168,7 @@ void frmStrategies::Command2_Click()
     const QString file = currentGameLocation(app_).modFile(StrategiesFileSuffix);
     // A state file left behind would bring the old values back into the new window.
     if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
-            const Status written = writeWholeText(file, txtReset);
+            const Status written = replaceGameText(app_.programFolder(), file, txtReset);
             return written.ok() ? app_.programFolder().remove(StrategiesStateFile) : written;
         })))
         return;

@@ -51,6 +51,7 @@ frmTweak::frmTweak(Application &app) : TextEditorWindow(app, QStringLiteral("Twe
                 &frmTweak::mnuFileSave_Click);
     addFileItem("mnuFileSaveAs", QStringLiteral("Save &as"), QKeySequence(Qt::CTRL | Qt::Key_D),
                 &frmTweak::mnuFileSaveAs_Click);
+    addRestoreItem();
     addFileSeparator("mnuFileStreep");
     addFileItem("mnuFileTweak", QStringLiteral("&Close"), QKeySequence(), &frmTweak::mnuFileTweak_Click);
     connect(mnuEditSearch, &QAction::triggered, this, &frmTweak::mnuEditSearch_Click);
@@ -80,6 +81,16 @@ void frmTweak::mnuFileLoad_Click()
         return;
     setFileText(text.value());
     setCurrentFile(path);
+    markUnchanged();
+}
+
+// A file that cannot be read again is reported; the text stays.
+void frmTweak::reload()
+{
+    const Result<QString> text = readWholeText(currentFile_);
+    if (!app_.succeeded(this, text))
+        return;
+    setFileText(text.value());
     markUnchanged();
 }
 
@@ -116,7 +127,7 @@ bool frmTweak::saveAs()
 
 bool frmTweak::saveTo(const QString &path)
 {
-    if (!app_.succeeded(this, writeWholeText(path, fileText())))
+    if (!app_.succeeded(this, writeGameText(path, fileText())))
         return false;
     setCurrentFile(path);
     markUnchanged();

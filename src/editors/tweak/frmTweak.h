@@ -22,6 +22,10 @@ public slots:
     void mnuFileTweak_Click();
     void mnuEditSearch_Click();
 
+public:
+    QString shownFile() const override { return currentFile_; }
+    void reload() override;
+
 protected:
     // Each returns whether the text was written (false also when the user cancelled).
     bool save() override;

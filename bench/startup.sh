@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Vantrax Editor with a stored valid location (process start to
-# the launcher mapped on screen), beside a bare Qt Widgets program that shows one 800 x 533
-# window, measured the same way in the same run on one virtual X display. The bare program is
-# also measured showing one line of text, which shows what loading the fonts alone costs.
+# Start-up of Vantrax Editor and of vantrax, each beside its yardsticks in the same run, runs
+# interleaved, medians (the machine is noisy, so the ratios are what counts):
+#  - the time from process start to the first drawing into the window, from the X server's
+#    Damage events (bench/paint_watch.cpp), and the peak memory just after, for a bare Qt window
+#    of the launcher's size, the same window with the launcher's picture (as a PNG) and one 24 pt
+#    label, and Vantrax Editor up to its launcher with a stored valid location;
+#  - the time of "vantrax max-bots 32" beside a bare QCoreApplication with a QCommandLineParser.
 #
 #   bench/startup.sh [runs]        (after scripts/build.sh build -DCMAKE_BUILD_TYPE=Release)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-15}
-editor="$top/build/src/vantrax-editor"
-bare="$top/build/bench/bare-window"
-[ -x "$editor" ] && [ -x "$bare" ] || { echo "build first: scripts/build.sh build -DCMAKE_BUILD_TYPE=Release" >&2; exit 1; }
+runs=${1:-21}
+bin="$top/build"
+for program in src/vantrax-editor cli/vantrax bench/bare-window bench/bare-cli bench/paint-watch; do
+  [ -x "$bin/$program" ] || { echo "build first: scripts/build.sh build -DCMAKE_BUILD_TYPE=Release" >&2; exit 1; }
+done
 
 if [ -z "${BENCH_DISPLAY_READY:-}" ]; then
-  BENCH_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
+  BENCH_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" dbus-run-session -- "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -22,44 +26,47 @@ cp -r "$top/examples/Orvanthe" "$work/Orvanthe"
 mkdir -p "$work/config/vantrax-editor"
 printf '%s\r\n' "$work/Orvanthe" > "$work/config/vantrax-editor/dir.ini"
 printf 'Vantrax\r\n' > "$work/config/vantrax-editor/dirMod.ini"
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime"
+cd "$work"
 
-# measure <window title> <command...>: prints milliseconds to the window being mapped, and the
-# peak resident memory in KiB once it is.
-measure() {
-  local title=$1 start end pid
-  shift
+watch() { "$bin/bench/paint-watch" "$@"; }
+# elapsed <command...>: milliseconds the command took.
+elapsed() {
+  local start end
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 & pid=$!
-  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window" >&2; exit 1; }
-  done
+  "$@" >/dev/null
   end=$(date +%s%N)
-  sleep 0.3
-  local peak
-  peak=$(awk '/^VmHWM/ {print $2}' "/proc/$pid/status")
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo "$(( (end - start) / 1000000 )) $peak"
+  awk -v ns=$((end - start)) 'BEGIN { printf "%.2f\n", ns / 1e6 }'
 }
-
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 
-: > "$work/editor"; : > "$work/bare"; : > "$work/text"
-measure "Bare Window" "$bare" >/dev/null   # warm the caches for all alike
+for name in bare picture editor vantrax cli; do : > "$work/$name"; done
+watch "Bare Window" "$bin/bench/bare-window" >/dev/null   # warm the caches for all alike
+"$bin/cli/vantrax" max-bots 32
 for _ in $(seq "$runs"); do
-  measure "Orvanthe Editor" "$editor" >> "$work/editor"
-  measure "Bare Window" "$bare" >> "$work/bare"
-  measure "Bare Window" "$bare" --with-text >> "$work/text"
+  watch "Bare Window" "$bin/bench/bare-window" >> "$work/bare"
+  watch "Bare Window" "$bin/bench/bare-window" --with-picture "$top/bench/baseline-background.png" >> "$work/picture"
+  watch "Orvanthe Editor" "$bin/src/vantrax-editor" >> "$work/editor"
+  elapsed "$bin/cli/vantrax" max-bots 32 >> "$work/vantrax"
+  elapsed "$bin/bench/bare-cli" max-bots 32 >> "$work/cli"
 done
 
-column() { cut -d' ' -f"$1" "$work/$2" | median; }
-editor_ms=$(column 1 editor); bare_ms=$(column 1 bare); text_ms=$(column 1 text)
-editor_kib=$(column 2 editor); bare_kib=$(column 2 bare); text_kib=$(column 2 text)
-echo "median of $runs runs            time to window   peak memory"
-printf 'Vantrax Editor                 %6s ms      %8s KiB\n' "$editor_ms" "$editor_kib"
-printf 'bare Qt window                 %6s ms      %8s KiB\n' "$bare_ms" "$bare_kib"
-printf 'bare Qt window, one text line  %6s ms      %8s KiB\n' "$text_ms" "$text_kib"
-awk -v a="$editor_ms" -v b="$bare_ms" -v c="$editor_kib" -v d="$bare_kib" \
-  'BEGIN { printf "editor / bare                  %6.2fx          %6.2fx\n", a / b, c / d }'
-awk -v a="$editor_ms" -v b="$text_ms" -v c="$editor_kib" -v d="$text_kib" \
-  'BEGIN { printf "editor / bare with text        %6.2fx          %6.2fx\n", a / b, c / d }'
+field() { cut -d' ' -f"$1" "$work/$2" | median; }
+printf 'median of %s runs                    first paint     peak memory\n' "$runs"
+for name in bare picture editor; do
+  case $name in
+    bare) label='bare Qt window' ;;
+    picture) label='bare window + picture + label' ;;
+    editor) label='Vantrax Editor, launcher' ;;
+  esac
+  printf '%-36s %8s ms   %8s KiB\n' "$label" "$(field 1 $name)" "$(field 2 $name)"
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+printf '%-36s %11s   %12s\n' "editor / bare window" "$(ratio "$(field 1 editor)" "$(field 1 bare)")" \
+  "$(ratio "$(field 2 editor)" "$(field 2 bare)")"
+printf '%-36s %11s   %12s\n' "editor / picture + label window" "$(ratio "$(field 1 editor)" "$(field 1 picture)")" \
+  "$(ratio "$(field 2 editor)" "$(field 2 picture)")"
+printf '\n%-36s %8s ms\n%-36s %8s ms\n%-36s %11s\n' \
+  "vantrax max-bots 32" "$(field 1 vantrax)" "bare QCoreApplication + parser" "$(field 1 cli)" \
+  "vantrax / bare" "$(ratio "$(field 1 vantrax)" "$(field 1 cli)")"

@@ -2,13 +2,13 @@
 
 #include <QGuiApplication>
 
-QPixmap programPicture(const QString &path)
+QImage programPicture(const QString &path)
 {
     if (qApp->devicePixelRatio() > 1) {
         // The reader gives a picture named "@2x" a pixel ratio of 2, so it keeps its design size.
-        QPixmap doubled(QString(path).insert(path.lastIndexOf(u'.'), QStringLiteral("@2x")));
+        QImage doubled(path.left(path.lastIndexOf(u'.')) + QStringLiteral("@2x.png"));
         if (!doubled.isNull())
             return doubled;
     }
-    return QPixmap(path);
+    return QImage(path);
 }

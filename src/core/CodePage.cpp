@@ -1,20 +1,15 @@
 #include "core/CodePage.h"
 
+#ifdef Q_OS_WIN
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QList>
+#endif
+
+#include <algorithm>
+#include <array>
+#include <tuple>
 
 namespace {
-
-#ifdef Q_OS_WIN
-QStringDecoder makeDecoder() { return QStringDecoder(QStringConverter::System); }
-QStringEncoder makeEncoder() { return QStringEncoder(QStringConverter::System); }
-#else
-// ICU's windows-1252 maps the five bytes the code page leaves undefined to the matching C1
-// control characters, so arbitrary bytes survive a decode and encode unchanged.
-QStringDecoder makeDecoder() { return QStringDecoder("windows-1252"); }
-QStringEncoder makeEncoder() { return QStringEncoder("windows-1252"); }
-#endif
 
 QString describeCharacter(char32_t codePoint)
 {
@@ -22,29 +17,84 @@ QString describeCharacter(char32_t codePoint)
     return QStringLiteral("\u201C%1\u201D (U+%2)").arg(QString::fromUcs4(&codePoint, 1), hex);
 }
 
+Result<QByteArray> cannotHold(char32_t codePoint)
+{
+    return Result<QByteArray>::failure(
+        QStringLiteral("it holds the character %1, which the game's code page cannot store")
+            .arg(describeCharacter(codePoint)));
+}
+
+#ifndef Q_OS_WIN
+// windows-1252 differs from Latin-1 only in bytes 0x80 to 0x9F. The five it leaves undefined stand
+// for the matching C1 control characters, as in ICU's table, so any bytes survive a decode and
+// an encode unchanged. A table of our own spares loading a converter library for the game files.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool isLatin1Byte(char16_t unit)
+{
+    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF);
+}
+#endif
+
 } // namespace
 
+#ifdef Q_OS_WIN
+// The system's ANSI code page, which the game reads on the machine it runs on.
 QString decodeGameText(const QByteArray &bytes)
 {
-    QStringDecoder decoder = makeDecoder();
+    QStringDecoder decoder(QStringConverter::System);
     return decoder.decode(bytes);
 }
 
 Result<QByteArray> encodeGameText(const QString &text)
 {
-    QStringEncoder encoder = makeEncoder();
+    QStringEncoder encoder(QStringConverter::System);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
         return Result<QByteArray>::success(bytes);
-
     // Only on failure: find the first character the code page cannot hold, to name it.
     for (char32_t codePoint : text.toUcs4()) {
-        QStringEncoder single = makeEncoder();
-        const QByteArray probe = single.encode(QString::fromUcs4(&codePoint, 1));
+        QStringEncoder single(QStringConverter::System);
+        std::ignore = single.encode(QString::fromUcs4(&codePoint, 1));
         if (single.hasError())
-            return Result<QByteArray>::failure(
-                QStringLiteral("it holds the character %1, which the game's code page cannot store")
-                    .arg(describeCharacter(codePoint)));
+            return cannotHold(codePoint);
     }
     return Result<QByteArray>::failure(QStringLiteral("the text cannot be stored in the game's code page"));
 }
+#else
+QString decodeGameText(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = isLatin1Byte(value) ? value : HighControls[value - 0x80];
+    }
+    return text;
+}
+
+Result<QByteArray> encodeGameText(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (isLatin1Byte(unit)) {
+            *out++ = char(unit);
+            continue;
+        }
+        const auto found = std::find(HighControls.begin(), HighControls.end(), unit);
+        if (found != HighControls.end()) {
+            *out++ = char(0x80 + (found - HighControls.begin()));
+            continue;
+        }
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return cannotHold(QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));
+        return cannotHold(unit);
+    }
+    return Result<QByteArray>::success(bytes);
+}
+#endif

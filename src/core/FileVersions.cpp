@@ -109,14 +109,15 @@ Status replaceGameFile(const ProgramFolder &folder, const QString &path, const Q
         const Result<QByteArray> before = readFileBytes(onDisk);
         if (!before.ok())
             return before;
-        if (before.value() != bytes) {
-            const Status kept = keepVersion(folder, onDisk, before.value());
-            if (!kept.ok())
-                return Status::failure(
-                    QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be kept as a "
-                                   "version first. %2")
-                        .arg(QDir::toNativeSeparators(onDisk), kept.error()));
-        }
+        // The file holds the bytes already: writing them again would only wait for the disk.
+        if (before.value() == bytes)
+            return Status::success();
+        const Status kept = keepVersion(folder, onDisk, before.value());
+        if (!kept.ok())
+            return Status::failure(
+                QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be "
+                               "kept as a version first. %2")
+                    .arg(QDir::toNativeSeparators(onDisk), kept.error()));
     }
     return writeFileBytes(path, bytes);
 }

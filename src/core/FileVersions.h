@@ -27,9 +27,9 @@ struct FileVersion {
     qint64 size = 0;
 };
 
-// Writes the bytes to the game file. When the file exists with other bytes, they are first kept
-// as its newest version, unless that version holds them already; when they cannot be kept, the
-// file is not written and the failure names it and the reason.
+// Writes the bytes to the game file, unless it holds them already. When the file exists with other
+// bytes, they are first kept as its newest version, unless that version holds them already; when
+// they cannot be kept, the file is not written and the failure names it and the reason.
 Status replaceGameFile(const ProgramFolder &folder, const QString &path, const QByteArray &bytes);
 // The same for a whole text: in the game's code page, then one CR LF.
 Status replaceGameText(const ProgramFolder &folder, const QString &path, const QString &text);

@@ -10,13 +10,16 @@
 
 Status testGameFolder(const QString &gameFolder)
 {
-    const Result<QByteArray> script = readFileBytes(GameLocation{gameFolder, QString()}.gameFile(StockStartupScript));
+    const Result<QByteArray> script =
+        readFileBytes(GameLocation{gameFolder, QString()}.gameFile(StockStartupScript));
     return script.ok() ? Status::success() : Status::failure(script.error());
 }
 
 Status checkLocation(const GameLocation &location)
 {
-    const auto hasLineBreak = [](const QString &name) { return name.contains(u'\n') || name.contains(u'\r'); };
+    const auto hasLineBreak = [](const QString &name) {
+        return name.contains(u'\n') || name.contains(u'\r');
+    };
     if (hasLineBreak(location.gameFolder))
         return Status::failure(QStringLiteral("The game folder \"%1\" has a line break in its name, which "
                                               "cannot be stored.")
@@ -25,7 +28,8 @@ Status checkLocation(const GameLocation &location)
     if (mod.isEmpty() || mod == u"." || mod == u".." || mod.contains(u'/') || mod.contains(u'\\') ||
         hasLineBreak(mod))
         return Status::failure(
-            QStringLiteral("The mod \"%1\" is not the name of one folder in the game's \"mods\" folder.").arg(mod));
+            QStringLiteral("The mod \"%1\" is not the name of one folder in the game's \"mods\" folder.")
+                .arg(mod));
     return Status::success();
 }
 

@@ -66,8 +66,9 @@ Status ProgramFolder::whileLocked(const std::function<Status()> &steps, std::chr
         const QString shown = QDir::toNativeSeparators(path_);
         return Status::failure(
             lock.error() == QLockFile::LockFailedError
-                ? QStringLiteral("Nothing was saved: another Vantrax Editor or vantrax call is saving in \"%1\" "
-                                 "and has not finished. Try again once it has.")
+                ? QStringLiteral(
+                      "Nothing was saved: another Vantrax Editor or vantrax call is saving in \"%1\" "
+                      "and has not finished. Try again once it has.")
                       .arg(shown)
                 : QStringLiteral("Nothing was saved: cannot make the lock file in \"%1\".").arg(shown));
     }

@@ -54,7 +54,8 @@ Status replaceFile(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return Status::failure(failedTo("write", path, QStringLiteral("a folder of that name is in its place")));
+        return Status::failure(
+            failedTo("write", path, QStringLiteral("a folder of that name is in its place")));
     if (!QFileInfo(target.absolutePath()).isDir())
         return Status::failure(failedTo("write", path, missingFolderReason(target.absolutePath())));
 
@@ -177,7 +178,8 @@ Result<QStringList> readLines(const QString &path)
 }
 
 // A text whose code-page bytes would start like the mark is written in UTF-8 too, so that it
-// reads back as it was.
+// reads back as it was. A file that holds the bytes already is left alone: each start stores the
+// location it has just read, and a write waits for the disk.
 Status writeLines(const QString &path, const QStringList &values)
 {
     QString text;
@@ -185,5 +187,7 @@ Status writeLines(const QString &path, const QStringList &values)
         text += value + LineEnd;
     const Result<QByteArray> encoded = encodeGameText(text);
     const bool inCodePage = encoded.ok() && !encoded.value().startsWith(Utf8Mark);
-    return writeFileBytes(path, inCodePage ? encoded.value() : Utf8Mark + text.toUtf8());
+    const QByteArray bytes = inCodePage ? encoded.value() : Utf8Mark + text.toUtf8();
+    const Result<QByteArray> current = readFileBytes(path, StateFileLimit);
+    return current.ok() && current.value() == bytes ? Status::success() : writeFileBytes(path, bytes);
 }

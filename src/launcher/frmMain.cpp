@@ -53,7 +53,7 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 frmMain::frmMain(Application &app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app),
-      background_(programPicture(QStringLiteral(":/images/background.png")))
+      background_(programPicture(QStringLiteral(":/images/background.ppm")))
 {
     setWindowTitle(QStringLiteral("Orvanthe Editor"));
     setFixedSize(twipsToPixels(12000), twipsToPixels(7995));
@@ -85,7 +85,7 @@ frmMain::frmMain(Application &app)
     Label3->move(twipsToPixels(8640), twipsToPixels(7560));
     Label3->adjustSize();
     Image1 = named(new ActiveLabel(this), "Image1");
-    Image1->setPixmap(programPicture(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(QPixmap::fromImage(programPicture(QStringLiteral(":/images/logo.png"))));
     Image1->setGeometry(twipsRect(10740, 840, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->makeButton(QStringLiteral("About"));
@@ -150,7 +150,7 @@ void frmMain::mouseMoveEvent(QMouseEvent *)
 void frmMain::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawImage(0, 0, background_);
 }
 
 void frmMain::Label1_Click()

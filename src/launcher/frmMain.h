@@ -53,6 +53,6 @@ private:
     bool confirmExit();
 
     Application &app_;
-    QPixmap background_;
+    QImage background_;
     QList<ActiveLabel *> activeLabels_;
 };

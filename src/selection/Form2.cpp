@@ -47,7 +47,7 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     Text1->setGeometry(twipsRect(3840, 1560, 2400, 345));
     Text1->setAccessibleName(QStringLiteral("Select Mod"));
     Image1 = named(new ActiveLabel(this), "Image1");
-    Image1->setPixmap(programPicture(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(QPixmap::fromImage(programPicture(QStringLiteral(":/images/logo.png"))));
     Image1->setGeometry(twipsRect(6000, 3990, 1020, 900));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->makeButton(QStringLiteral("About"));

@@ -25,6 +25,14 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
 
     rtb = named(new QPlainTextEdit(this), "rtb");
     rtb->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Large files: with the scroll bars always there, showing them never lays the whole text out
+    // again, and the game's text (Latin letters, one code page) needs no shaping, which long lines
+    // would pay for on every layout.
+    rtb->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rtb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = rtb->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    rtb->setFont(font);
     rtb->setAccessibleName(caption);
     setCentralWidget(rtb);
     connect(rtb->document(), &QTextDocument::contentsChanged, this, [this] { editorTextCurrent_ = false; });

@@ -31,7 +31,7 @@ frmAbout::frmAbout(Application &app) : UnfoldingWindow(2295, 1500, 5730, 90), ap
     setWindowTitle(QStringLiteral("About"));
 
     picIcon = named(new QLabel(this), "picIcon");
-    picIcon->setPixmap(programPicture(QStringLiteral(":/images/icon.png")));
+    picIcon->setPixmap(QPixmap::fromImage(programPicture(QStringLiteral(":/images/icon.png"))));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setGeometry(twipsRect(120, 240, 540, 540));
     lblTitle = labelAt("lblTitle", QStringLiteral("Orvanthe Editor"), 960, 240, this);

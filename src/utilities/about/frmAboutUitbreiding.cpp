@@ -39,5 +39,5 @@ void frmAboutUitbreiding::Timer1_Timer()
 void frmAboutUitbreiding::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }

@@ -24,5 +24,5 @@ protected:
 
 private:
     Application &app_;
-    QPixmap picture_;
+    QImage picture_;
 };

@@ -9,6 +9,8 @@ packages=(
   qt6-webengine-dev
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev
+  # The packages: manual pages made from --help, and the checks of the package test.
+  help2man lintian man-db
   # The start-up benchmark's watcher of X drawing events.
   pkg-config libxcb-damage0-dev
   # A glyph for the mark the text editors show in place of a lone carriage return (U+240D).

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/Prompts.h"
 #include "core/CommandLineHelp.h"
+#include "editors/tweak/frmTweak.h"
 #include "selection/Form2.h"
 
 #include <QApplication>
@@ -23,9 +24,15 @@ int main(int argc, char *argv[])
     }
     QApplication qtApp(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    // The menu entry's name: docks and task bars match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvanthe.VantraxEditor"));
 
     DialogPrompts prompts;
     Application app(ProgramFolder::standardPath(), prompts);
     showStartWindow(app);
+    // A file given, as the file manager gives a tweak file through the menu entry's "%f".
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty())
+        frmTweak::openAtStart(app, files.first());
     return QApplication::exec();
 }

@@ -72,7 +72,7 @@ window "Editor Info" >/dev/null
 if [ "$(id -u)" -eq 0 ]; then
   ! grep -q vantrax-browser.so "/proc/$pid/maps" || fail "the browser module was loaded as root"
 else
-  grep -q "/vantrax-editor/vantrax-browser.so" "/proc/$pid/maps" || fail "the installed browser module was not loaded"
+  grep -q "/vantrax-editor/modules/vantrax-browser.so" "/proc/$pid/maps" || fail "the installed browser module was not loaded"
 fi
 
 echo "journey done: bot count 40 saved, forum opened"

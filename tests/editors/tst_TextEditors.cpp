@@ -128,10 +128,19 @@ private slots:
     }
 
     // New, Load, Save and Save as; every byte value kept, and rich text shown and kept as written.
+    // Started with a file, the program opens it in the editor, in front of the launcher.
     void tweakEditorNewLoadSaveAndSaveAs()
     {
         Run run;
-        auto *window = run.open<frmTweak>();
+        run.games.write("Orvanthe/tweaks/given.tweak", "given\r\n");
+        QDir::setCurrent(run.games.filePath("Orvanthe"));
+        frmTweak::openAtStart(run.app, "tweaks/given.tweak");
+        auto *window = run.app.windows().find<frmTweak>();
+        QVERIFY(window->isVisible() && window->parentWidget() == run.launcher());
+        QCOMPARE(window->rtb->toPlainText() + window->Label1->text(), "given\n" + run.shown("given.tweak"));
+        window->mnuFileNew_Click();
+        QVERIFY(run.close(window));
+        window = run.open<frmTweak>();
         QCOMPARE(window->rtb->toPlainText() + window->Label1->text(), Hint);
 
         // Before any file was chosen, Save asks for a name; a cancelled dialog writes nothing.

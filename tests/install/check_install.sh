@@ -10,6 +10,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
   bin/vantrax-editor
+  bin/vantrax
+  share/icons/hicolor/scalable/apps/vantrax-editor.svg
+  share/mime/packages/vantrax-editor-tweak.xml
+  share/bash-completion/completions/vantrax
   share/applications/example.orvanthe.VantraxEditor.desktop
   share/metainfo/example.orvanthe.VantraxEditor.metainfo.xml
 )
@@ -17,9 +21,9 @@ for file in "${expected[@]}"; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 [ -x "$prefix/bin/vantrax-editor" ] || { echo "the program is not executable"; exit 1; }
-[ -n "$(find "$prefix" -path '*/vantrax-editor/vantrax-browser.so')" ] || { echo "the browser module is not installed"; exit 1; }
+[ -n "$(find "$prefix" -path '*/vantrax-editor/modules/vantrax-browser.so')" ] || { echo "the browser module is not installed"; exit 1; }
 # Each icon is there and of its size.
-for size in 32 48 64 128; do
+for size in 32 48 64 128 256; do
   geometry=$(identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/vantrax-editor.png")
   [ "$geometry" = "${size}x${size}" ] || { echo "icon of ${size}x${size} is $geometry"; exit 1; }
 done

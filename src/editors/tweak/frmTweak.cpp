@@ -6,9 +6,11 @@
 #include "app/Twips.h"
 #include "core/TextFiles.h"
 #include "editors/tweak/FileFilter.h"
+#include "launcher/frmMain.h"
 #include "utilities/search/frmSearch.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -74,14 +76,24 @@ void frmTweak::mnuFileLoad_Click()
     if (!changesSetAside())
         return;
     const QString path = app_.prompts().openFileName(this, dialogFilter(TweakFilter));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+void frmTweak::loadFile(const QString &path)
+{
     const Result<QString> text = readWholeText(path);
     if (!app_.succeeded(this, text))
         return;
     setFileText(text.value());
     setCurrentFile(path);
     markUnchanged();
+}
+
+void frmTweak::openAtStart(Application &app, const QString &path)
+{
+    if (frmTweak *editor = app.windows().show<frmTweak>(app.windows().find<frmMain>()))
+        editor->loadFile(QFileInfo(path).absoluteFilePath());
 }
 
 // A file that cannot be read again is reported; the text stays.

@@ -12,6 +12,12 @@ class frmTweak : public TextEditorWindow {
 public:
     explicit frmTweak(Application &app);
 
+    // The program started with a file (as the file manager starts it for a tweak file): opens it
+    // in the tweak editor, in front of the launcher when that is there.
+    static void openAtStart(Application &app, const QString &path);
+    // Reads the file into the text, as Load does once a file is chosen.
+    void loadFile(const QString &path);
+
     QLabel *Label1;
 
 public slots:

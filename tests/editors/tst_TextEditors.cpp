@@ -93,6 +93,24 @@ private slots:
         run.app.windows().find<frmSearch>()->Text1->setText("FOUR");
         QTest::keyClick(editor->rtb, Qt::Key_F3);
         QCOMPARE(editor->rtb->textCursor().selectedText(), QStringLiteral("four"));
+        // Edits anywhere keep the text that searches and saves take equal to the document's.
+        const auto same = [&] {
+            return editor->editorText() ==
+                   editor->rtb->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+        };
+        QTextCursor cursor(editor->rtb->document());
+        for (const auto &[from, to, typed] : QList<std::tuple<int, int, QString>>{
+                 {0, 0, "a\u00A0"}, {5, 12, "b\nc"}, {3, 3, ""}, {0, 2, "\u240D"}}) {
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            cursor.insertText(typed);
+            QVERIFY(same());
+        }
+        editor->rtb->undo();
+        QVERIFY(same());
+        for (int i = 0; i < 4; ++i)
+            editor->rtb->undo();
+        QVERIFY(same());
         editor->rtb->moveCursor(QTextCursor::End);
         QTest::keyClicks(editor->rtb, "five");
         QTest::keyClick(editor->rtb, Qt::Key_Return, Qt::ShiftModifier);

@@ -35,7 +35,7 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     rtb->setFont(font);
     rtb->setAccessibleName(caption);
     setCentralWidget(rtb);
-    connect(rtb->document(), &QTextDocument::contentsChanged, this, [this] { editorTextCurrent_ = false; });
+    connect(rtb->document(), &QTextDocument::contentsChange, this, &TextEditorWindow::followEdit);
 
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
@@ -57,6 +57,7 @@ QString TextEditorWindow::fileText() const
 void TextEditorWindow::setFileText(const QString &text)
 {
     QString shown = editorTextFromFile(text);
+    editorTextCurrent_ = false;
     rtb->setPlainText(shown);
     editorText_ = std::move(shown);
     editorTextCurrent_ = true;
@@ -70,6 +71,27 @@ const QString &TextEditorWindow::editorText() const
         editorTextCurrent_ = true;
     }
     return editorText_;
+}
+
+// An edit changes the kept text in place: taking the whole text out of the document again made
+// the first search or save after an edit of a large text slow.
+void TextEditorWindow::followEdit(int position, int removed, int added)
+{
+    if (!editorTextCurrent_)
+        return;
+    const int length = rtb->document()->characterCount() - 1;
+    // Qt reports some edits as reaching past the last character; those are taken out afresh.
+    if (position + added > length || position + removed > editorText_.size()) {
+        editorTextCurrent_ = false;
+        return;
+    }
+    QTextCursor cursor(rtb->document());
+    cursor.setPosition(position);
+    cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+    QString inserted = cursor.selectedText();
+    inserted.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    editorText_.replace(position, removed, inserted);
+    editorTextCurrent_ = editorText_.size() == length;
 }
 
 QAction *TextEditorWindow::newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut)

@@ -74,4 +74,5 @@ private:
     mutable bool editorTextCurrent_ = false;
 
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
+    void followEdit(int position, int removed, int added);
 };

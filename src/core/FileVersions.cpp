@@ -7,11 +7,16 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
 #include <tuple>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -47,24 +52,37 @@ QStringList versionNamesNewestFirst(const QString &versions)
     return names;
 }
 
-Status keepVersion(const ProgramFolder &folder, const QString &onDisk, const QByteArray &bytes)
+// Keeps the file's present bytes as its newest version, unless that version holds them already;
+// the new version's path, or an empty one when none was needed. Where it can, the version is a
+// second name for the file's data: the new file takes the file's name by renaming over it, so
+// the data stays, and keeping it costs no copy. Elsewhere (another file system) it is copied.
+Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, const QByteArray &bytes)
 {
     const QString versions = versionsOf(folder, onDisk);
     const QStringList names = versionNamesNewestFirst(versions);
-    if (!names.isEmpty()) {
+    if (!names.isEmpty() && QFileInfo(versions + u'/' + names.first()).size() == bytes.size()) {
         const Result<QByteArray> newest = readFileBytes(versions + u'/' + names.first());
         if (newest.ok() && newest.value() == bytes)
-            return Status::success();
+            return Result<QString>::success(QString());
     }
     QDir().mkpath(versions);
-    Status kept = writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
-    if (kept.ok())
-        kept = writeFileBytes(versions + u'/' + newVersionName(), bytes);
-    if (!kept.ok())
-        return kept;
+    const Status named = writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
+    if (!named.ok())
+        return Result<QString>::failure(named);
+    const QString version = versions + u'/' + newVersionName();
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(onDisk).constData(), QFile::encodeName(version).constData()) == 0)
+        return Result<QString>::success(version);
+#endif
+    const Status copied = writeFileBytes(version, bytes);
+    return copied.ok() ? Result<QString>::success(version) : Result<QString>::failure(copied);
+}
+
+void dropOldVersions(const QString &version)
+{
+    const QString versions = QFileInfo(version).absolutePath();
     for (const QString &old : versionNamesNewestFirst(versions).mid(KeptVersions))
         std::ignore = removeFile(versions + u'/' + old);
-    return Status::success();
 }
 
 } // namespace
@@ -112,12 +130,19 @@ Status replaceGameFile(const ProgramFolder &folder, const QString &path, const Q
         // The file holds the bytes already: writing them again would only wait for the disk.
         if (before.value() == bytes)
             return Status::success();
-        const Status kept = keepVersion(folder, onDisk, before.value());
+        const Result<QString> kept = keepVersion(folder, onDisk, before.value());
         if (!kept.ok())
             return Status::failure(
                 QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be "
                                "kept as a version first. %2")
                     .arg(QDir::toNativeSeparators(onDisk), kept.error()));
+        // A version that shares the file's data must not stay when the file keeps its data.
+        const Status written = writeFileBytes(path, bytes);
+        if (!kept.value().isEmpty() && written.ok())
+            dropOldVersions(kept.value());
+        else if (!kept.value().isEmpty())
+            QFile::remove(kept.value());
+        return written;
     }
     return writeFileBytes(path, bytes);
 }

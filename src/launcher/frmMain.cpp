@@ -53,7 +53,7 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 frmMain::frmMain(Application &app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app),
-      background_(programPicture(QStringLiteral(":/images/background.ppm")))
+      background_(launcherBackground())
 {
     setWindowTitle(QStringLiteral("Orvanthe Editor"));
     setFixedSize(twipsToPixels(12000), twipsToPixels(7995));

@@ -15,6 +15,7 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +30,18 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Select Vantrax Folder"));
     setFixedSize(twipsToPixels(7215), twipsToPixels(5190));
+    held_ = GameLocation{QDir::cleanPath(QDir::currentPath()), DefaultModName};
+}
 
+void Form2::setVisible(bool visible)
+{
+    if (visible && !Dir1)
+        makeControls();
+    QWidget::setVisible(visible);
+}
+
+void Form2::makeControls()
+{
     Drive1 = named(new DriveList(this), "Drive1");
     Drive1->setGeometry(twipsRect(120, 120, 3600, 315));
     Drive1->setAccessibleName(QStringLiteral("Drive"));
@@ -43,7 +55,7 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     Command1->setGeometry(twipsRect(3840, 540, 1500, 405));
     Label2 = named(new QLabel(QStringLiteral("Select Mod:"), this), "Label2");
     Label2->setGeometry(twipsRect(3840, 1260, 2400, 255));
-    Text1 = named(new QLineEdit(DefaultModName, this), "Text1");
+    Text1 = named(new QLineEdit(held_.modName, this), "Text1");
     Text1->setGeometry(twipsRect(3840, 1560, 2400, 345));
     Text1->setAccessibleName(QStringLiteral("Select Mod"));
     Image1 = named(new ActiveLabel(this), "Image1");
@@ -53,13 +65,23 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     Image1->makeButton(QStringLiteral("About"));
     growWithFont(this);
 
-    Dir1->setPath(QDir::currentPath());
+    Dir1->setPath(held_.gameFolder);
     Drive1->showDriveOf(Dir1->path());
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Drive1, &QComboBox::activated, this, &Form2::Drive1_Change);
     connect(Dir1, &DirectoryList::pathChanged, Drive1, &DriveList::showDriveOf);
     connect(Image1, &ActiveLabel::clicked, this, &Form2::Image1_Click);
+}
+
+bool Form2::showFolder(const QString &folder)
+{
+    if (Dir1)
+        return Dir1->setPath(folder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    held_.gameFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return true;
 }
 
 GameLocation currentGameLocation(Application &app)
@@ -77,7 +99,7 @@ void showStartWindow(Application &app)
 
 GameLocation Form2::location() const
 {
-    return GameLocation{Dir1->path(), Text1->text()};
+    return Dir1 ? GameLocation{Dir1->path(), Text1->text()} : held_;
 }
 
 void Form2::Form_Load()
@@ -91,11 +113,13 @@ bool Form2::LoadPath()
 {
     const Result<StoredLocation> stored = readStoredLocation(app_.programFolder());
     if (!app_.succeeded(this, stored) || !stored.value().gameFolder ||
-        !Dir1->setPath(*stored.value().gameFolder))
+        !showFolder(*stored.value().gameFolder))
         return false;
     if (!stored.value().modName)
         return false;
-    Text1->setText(*stored.value().modName);
+    held_.modName = *stored.value().modName;
+    if (Text1)
+        Text1->setText(held_.modName);
     return true;
 }
 
@@ -109,7 +133,7 @@ Status Form2::Opslaan()
 // command line find the same.
 void Form2::Command1_Click()
 {
-    if (!testGameFolder(Dir1->path()).ok()) {
+    if (!testGameFolder(location().gameFolder).ok()) {
         app_.prompts().messageBox(this, QStringLiteral("Vantrax NOT FOUND!"), Prompts::Critical);
         return;
     }

@@ -14,11 +14,15 @@ class QPushButton;
 
 // The start-up window, where the user points the program at the game's installation folder and
 // names the mod to work on. It stays alive, hidden, for the whole run: the folder its list is
-// in and the text of its mod box are the game location every editor reads.
+// in and the text of its mod box are the game location every editor reads. Its controls are made
+// when it is first shown (most runs start at the launcher and never show it); until then it holds
+// the location they will show.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(Application &app);
+
+    void setVisible(bool visible) override;
 
     GameLocation location() const;
 
@@ -27,13 +31,14 @@ public:
     // Restores the stored location into the window; false on the first step that fails.
     bool LoadPath();
 
-    DriveList *Drive1;
-    DirectoryList *Dir1;
-    QLabel *Label1;
-    QPushButton *Command1;
-    QLabel *Label2;
-    QLineEdit *Text1;
-    ActiveLabel *Image1;
+    // Null until the window is first shown.
+    DriveList *Drive1 = nullptr;
+    DirectoryList *Dir1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    ActiveLabel *Image1 = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -45,7 +50,12 @@ public slots:
     void Image1_Click();
 
 private:
+    void makeControls();
+    // Opens the folder in the list, or holds it for the list; false when there is no such folder.
+    bool showFolder(const QString &folder);
+
     Application &app_;
+    GameLocation held_;
 };
 
 // The game location every editor reads at each file access: the folder and mod the selection

@@ -78,7 +78,7 @@ private slots:
             QVERIFY(run.prompts.messages[2].text.startsWith("Cannot write \"" + run.game + "/mods/Missing" +
                                                             file));
             run.prompts = {};
-            run.app.windows().find<Form2>()->Text1->setText("Desert");
+            run.selectMod("Desert");
             run.games.write("Orvanthe/mods/vantrax" + file, mixed);
             QVERIFY(run.close(editor));
             editor = run.editor(window);
@@ -212,7 +212,7 @@ private slots:
     void restoreWritesAVersionBackAndShowsIt()
     {
         Run run;
-        run.app.windows().find<Form2>()->Text1->setText("vantrax");
+        run.selectMod("vantrax");
         run.games.write("Orvanthe/mods/vantrax/AI/BotNames.ai", "first\r\n");
         TextEditorWindow *names = run.editor("frmBotNames");
         names->rtb->setPlainText("second");
@@ -288,7 +288,7 @@ private slots:
                                      : run.game + "/mods/" + (savable ? "Desert" : "Missing") + modFile;
         if (!tweak) {
             run.games.write("Orvanthe/mods/vantrax" + modFile, "old\r\n");
-            run.app.windows().find<Form2>()->Text1->setText(savable ? "Desert" : "Missing");
+            run.selectMod(savable ? "Desert" : "Missing");
         }
         TextEditorWindow *editor = run.editor(window);
         if (tweak && savable)

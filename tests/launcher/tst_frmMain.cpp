@@ -1,4 +1,5 @@
 #include "app/ActiveLabel.h"
+#include "app/Pictures.h"
 #include "support/TestRun.h"
 #include "utilities/about/frmAbout.h"
 #include "utilities/about/frmAboutUitbreiding.h"
@@ -128,9 +129,14 @@ private slots:
     // Every picture has a double-size version for screens that scale by 200 %.
     void picturesComeInDoubleSize()
     {
-        for (const char *picture : {"background.ppm", "logo.png", "icon.png", "about-strip.png"})
-            QCOMPARE(QImage(":/images/" + QString(picture).section('.', 0, 0) + "@2x.png").size() / 2,
-                     QImage(":/images/" + QString(picture)).size());
+        for (const char *picture : {"logo", "icon", "about-strip"})
+            QCOMPARE(QImage(QString(":/images/%1@2x.png").arg(picture)).size() / 2,
+                     QImage(QString(":/images/%1.png").arg(picture)).size());
+        // The launcher's raw pixels are the picture's, as first drawn.
+        QCOMPARE(
+            launcherBackground(),
+            QImage(VANTRAX_SOURCE "/bench/baseline-background.png").convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QImage(":/images/background@2x.png").size() / 2, launcherBackground().size());
     }
 
     // The about window opens beside its strip, both unfolding on 1 ms timers (ticked here by

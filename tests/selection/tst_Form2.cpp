@@ -73,7 +73,7 @@ private slots:
                  {line("Orvanthe/"), "Desert\nsecond line\n", game_ + "|Desert", {}, true},
                  {line("Caf\u00e9 Orvanthe"), " d\xe9sert ", cafe + "| d\u00e9sert ", {}, true}}) {
             Run run(dirIni, dirModIni);
-            QCOMPARE(run.form()->Dir1->path() + '|' + run.form()->Text1->text(), shown);
+            QCOMPARE(run.form()->location().gameFolder + '|' + run.form()->location().modName, shown);
             Messages expected = messages;
             for (ScriptedPrompts::Message &message : expected)
                 message.text.replace("%1", run.programFolder.path());

@@ -11,6 +11,7 @@
 #include "utilities/search/frmSearch.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -21,6 +22,12 @@ TestRun::TestRun(const QString &mod, const QStringList &folders)
     programFolder.write("dir.ini", game.toUtf8() + "\r\n");
     programFolder.write("dirMod.ini", mod.toUtf8() + "\r\n");
     showStartWindow(app);
+}
+
+void TestRun::selectMod(const QString &mod)
+{
+    launcher()->Label11_Click();
+    app.windows().find<Form2>()->Text1->setText(mod);
 }
 
 bool TestRun::close(QWidget *window, bool byEscape)

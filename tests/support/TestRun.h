@@ -18,6 +18,8 @@ struct TestRun {
     {
         return launcher()->findChild<QWidget *>(window, Qt::FindDirectChildrenOnly);
     }
+    // Types the mod into the selection window, opened from the launcher as its entry opens it.
+    void selectMod(const QString &mod);
     // Closes the window as its close box does, or by Esc on its first control, and lets Qt delete
     // it; whether it is gone.
     bool close(QWidget *window, bool byEscape = false);

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <tuple>
 
 #ifdef Q_OS_UNIX
@@ -56,13 +58,16 @@ QStringList versionNamesNewestFirst(const QString &versions)
 // the new version's path, or an empty one when none was needed. Where it can, the version is a
 // second name for the file's data: the new file takes the file's name by renaming over it, so
 // the data stays, and keeping it costs no copy. Elsewhere (another file system) it is copied.
-Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, const QByteArray &bytes)
+// `present` gives the file's bytes, which are read only where they are needed: to compare them
+// with a newest version of their size, or to copy them.
+Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, qint64 size,
+                            const std::function<Result<QByteArray>()> &present)
 {
     const QString versions = versionsOf(folder, onDisk);
     const QStringList names = versionNamesNewestFirst(versions);
-    if (!names.isEmpty() && QFileInfo(versions + u'/' + names.first()).size() == bytes.size()) {
+    if (!names.isEmpty() && QFileInfo(versions + u'/' + names.first()).size() == size) {
         const Result<QByteArray> newest = readFileBytes(versions + u'/' + names.first());
-        if (newest.ok() && newest.value() == bytes)
+        if (newest.ok() && present().ok() && newest.value() == present().value())
             return Result<QString>::success(QString());
     }
     QDir().mkpath(versions);
@@ -74,7 +79,9 @@ Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, 
     if (::link(QFile::encodeName(onDisk).constData(), QFile::encodeName(version).constData()) == 0)
         return Result<QString>::success(version);
 #endif
-    const Status copied = writeFileBytes(version, bytes);
+    if (!present().ok())
+        return Result<QString>::failure(present());
+    const Status copied = writeFileBytes(version, present().value());
     return copied.ok() ? Result<QString>::success(version) : Result<QString>::failure(copied);
 }
 
@@ -123,14 +130,22 @@ QString pathOnDisk(const QString &path)
 Status replaceGameFile(const ProgramFolder &folder, const QString &path, const QByteArray &bytes)
 {
     const QString onDisk = pathOnDisk(path);
-    if (QFileInfo(onDisk).isFile()) {
-        const Result<QByteArray> before = readFileBytes(onDisk);
-        if (!before.ok())
-            return before;
+    const QFileInfo file(onDisk);
+    if (file.isFile()) {
+        std::optional<Result<QByteArray>> before;
+        const auto present = [&]() -> const Result<QByteArray> & {
+            if (!before)
+                before = readFileBytes(onDisk);
+            return *before;
+        };
         // The file holds the bytes already: writing them again would only wait for the disk.
-        if (before.value() == bytes)
-            return Status::success();
-        const Result<QString> kept = keepVersion(folder, onDisk, before.value());
+        if (file.size() == bytes.size()) {
+            if (!present().ok())
+                return present();
+            if (present().value() == bytes)
+                return Status::success();
+        }
+        const Result<QString> kept = keepVersion(folder, onDisk, file.size(), present);
         if (!kept.ok())
             return Status::failure(
                 QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be "

@@ -160,10 +160,10 @@ Result<QString> readWholeText(const QString &path)
 
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
 {
-    const Result<QByteArray> encoded = encodeGameText(text + LineEnd);
+    const Result<QByteArray> encoded = encodeGameText(text);
     if (!encoded.ok())
         return Result<QByteArray>::failure(failedTo("write", path, encoded.error()));
-    return encoded;
+    return Result<QByteArray>::success(encoded.value() + "\r\n");
 }
 
 Result<QStringList> readLines(const QString &path)

@@ -206,6 +206,27 @@ private slots:
         QCOMPARE(run.open<frmTweak>()->rtb->toPlainText(), Hint);
     }
 
+    // A large text shows its beginning at once and cannot be edited until the rest has followed;
+    // a save or a search meanwhile takes the whole text.
+    void largeTextsFollowTheirBeginning()
+    {
+        Run run;
+        auto *window = run.open<frmTweak>();
+        QByteArray large;
+        for (int line = 0; line < 30000; ++line)
+            large += "ObjectTemplate.setTorque " + QByteArray::number(line) + "\r\n";
+        run.load(window, "large.tweak", large);
+        QVERIFY(window->rtb->isReadOnly() && window->rtb->document()->characterCount() < large.size() / 2);
+        window->mnuFileSave_Click();
+        QCOMPARE(run.bytes("large.tweak"), large + "\r\n");
+        auto *search = frmSearch::open(run.app, window, false);
+        search->Text1->setText("Torque 29999");
+        search->Command1_Click();
+        QCOMPARE(window->rtb->textCursor().selectedText(), "Torque 29999");
+        QVERIFY(!window->rtb->isReadOnly() && !window->rtb->document()->isModified());
+        QCOMPARE(window->rtb->toPlainText(), QString::fromLatin1(large).replace("\r\n", "\n"));
+    }
+
     // Restore Previous Version lists the installation's files with versions and the chosen file's;
     // Yes writes the chosen one back, keeping the file as a version, and shows it anew in the editor
     // showing that file, asking first there while it holds changes.

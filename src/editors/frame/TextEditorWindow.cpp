@@ -36,6 +36,7 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     rtb->setAccessibleName(caption);
     setCentralWidget(rtb);
     connect(rtb->document(), &QTextDocument::contentsChange, this, &TextEditorWindow::followEdit);
+    connect(&filler_, &QTimer::timeout, this, &TextEditorWindow::fillNextPart);
 
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
@@ -54,13 +55,68 @@ QString TextEditorWindow::fileText() const
     return fileTextFromEditor(editorText());
 }
 
+namespace {
+
+// A large text goes into the text area in parts: the first, enough for the first screen, at once,
+// the others one per turn of the event loop, so the window shows and answers while the rest
+// follows. Each part ends with a line.
+constexpr qsizetype FirstPart = 64 * 1024;
+constexpr qsizetype NextPart = 512 * 1024;
+
+qsizetype partEnd(const QString &text, qsizetype start, qsizetype length)
+{
+    if (start + length >= text.size())
+        return text.size();
+    const qsizetype lineEnd = text.indexOf(u'\n', start + length);
+    return lineEnd < 0 ? text.size() : lineEnd + 1;
+}
+
+} // namespace
+
 void TextEditorWindow::setFileText(const QString &text)
 {
     QString shown = editorTextFromFile(text);
+    filler_.stop();
     editorTextCurrent_ = false;
-    rtb->setPlainText(shown);
+    filled_ = partEnd(shown, 0, FirstPart);
+    // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
+    if (filled_ > 2 * FirstPart)
+        filled_ = shown.size();
+    rtb->setPlainText(filled_ == shown.size() ? shown : shown.left(filled_));
     editorText_ = std::move(shown);
     editorTextCurrent_ = true;
+    if (filled_ == editorText_.size())
+        return;
+    // Until the text is whole it cannot be edited; searches and saves take the whole text.
+    rtb->setReadOnly(true);
+    rtb->document()->setUndoRedoEnabled(false);
+    rtb->viewport()->setCursor(Qt::BusyCursor);
+    filler_.start(0);
+}
+
+void TextEditorWindow::fillNextPart()
+{
+    const qsizetype end = partEnd(editorText_, filled_, NextPart);
+    QTextCursor cursor(rtb->document());
+    cursor.movePosition(QTextCursor::End);
+    const bool modified = rtb->document()->isModified();
+    filling_ = true;
+    cursor.insertText(editorText_.mid(filled_, end - filled_));
+    filling_ = false;
+    rtb->document()->setModified(modified);
+    filled_ = end;
+    if (filled_ < editorText_.size())
+        return;
+    filler_.stop();
+    rtb->document()->setUndoRedoEnabled(true);
+    rtb->setReadOnly(false);
+    rtb->viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void TextEditorWindow::finishFilling()
+{
+    while (filler_.isActive())
+        fillNextPart();
 }
 
 const QString &TextEditorWindow::editorText() const
@@ -77,7 +133,7 @@ const QString &TextEditorWindow::editorText() const
 // the first search or save after an edit of a large text slow.
 void TextEditorWindow::followEdit(int position, int removed, int added)
 {
-    if (!editorTextCurrent_)
+    if (!editorTextCurrent_ || filling_)
         return;
     const int length = rtb->document()->characterCount() - 1;
     // Qt reports some edits as reaching past the last character; those are taken out afresh.

@@ -3,6 +3,7 @@
 #include "core/Result.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 class Application;
 class QMenu;
@@ -23,6 +24,8 @@ public:
     // The text as a game file holds it: lines separated by CR LF, every character kept (the text
     // area's own plain text would turn non-breaking spaces into blanks).
     QString fileText() const;
+    // A large text shows its beginning at once and fills in the rest while the window answers;
+    // until it is whole it cannot be edited.
     void setFileText(const QString &text);
     // The text area's text with one '\n' per line break, so an index into it is a cursor
     // position. A line separator (Shift+Enter types one) is a line break too: it is no character
@@ -35,6 +38,10 @@ public:
     // saves, No drops the changes. Returns whether the action that asked may go on (not after
     // Cancel, nor after a save that failed or was cancelled).
     bool changesSetAside();
+
+    // A large text fills the text area after it is shown (see setFileText); this puts the rest in
+    // at once, as a search that selects what it finds needs.
+    void finishFilling();
 
     // The file the text was read from (empty for none), and reading it again into the text area.
     virtual QString shownFile() const = 0;
@@ -72,7 +79,12 @@ protected:
 private:
     mutable QString editorText_;
     mutable bool editorTextCurrent_ = false;
+    // How much of the editor text is in the text area while a large text fills it in.
+    QTimer filler_;
+    qsizetype filled_ = 0;
+    bool filling_ = false;
 
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
     void followEdit(int position, int removed, int added);
+    void fillNextPart();
 };

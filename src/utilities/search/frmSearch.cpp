@@ -132,6 +132,7 @@ void frmSearch::Command1_Click()
     TextEditorWindow *editor = targetEditor();
     if (!editor)
         return;
+    editor->finishFilling();
     qsizetype &lastFound = app_.searchPositions()[editor->metaObject()->className()];
 
     QPlainTextEdit *rtb = editor->rtb;

@@ -225,6 +225,11 @@ private slots:
         QCOMPARE(window->rtb->textCursor().selectedText(), "Torque 29999");
         QVERIFY(!window->rtb->isReadOnly() && !window->rtb->document()->isModified());
         QCOMPARE(window->rtb->toPlainText(), QString::fromLatin1(large).replace("\r\n", "\n"));
+        // New while the text fills in empties it for good.
+        run.load(window, "large.tweak", large);
+        window->mnuFileNew_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(window->rtb->toPlainText().isEmpty() && !window->rtb->isReadOnly());
     }
 
     // Restore Previous Version lists the installation's files with versions and the chosen file's;

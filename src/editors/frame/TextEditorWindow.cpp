@@ -76,7 +76,7 @@ qsizetype partEnd(const QString &text, qsizetype start, qsizetype length)
 void TextEditorWindow::setFileText(const QString &text)
 {
     QString shown = editorTextFromFile(text);
-    filler_.stop();
+    stopFilling();
     editorTextCurrent_ = false;
     filled_ = partEnd(shown, 0, FirstPart);
     // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
@@ -105,7 +105,13 @@ void TextEditorWindow::fillNextPart()
     filling_ = false;
     rtb->document()->setModified(modified);
     filled_ = end;
-    if (filled_ < editorText_.size())
+    if (filled_ == editorText_.size())
+        stopFilling();
+}
+
+void TextEditorWindow::stopFilling()
+{
+    if (!filler_.isActive())
         return;
     filler_.stop();
     rtb->document()->setUndoRedoEnabled(true);
@@ -133,7 +139,11 @@ const QString &TextEditorWindow::editorText() const
 // the first search or save after an edit of a large text slow.
 void TextEditorWindow::followEdit(int position, int removed, int added)
 {
-    if (!editorTextCurrent_ || filling_)
+    if (filling_)
+        return;
+    // Any other change (New empties the text) ends the filling in of the text it replaces.
+    stopFilling();
+    if (!editorTextCurrent_)
         return;
     const int length = rtb->document()->characterCount() - 1;
     // Qt reports some edits as reaching past the last character; those are taken out afresh.

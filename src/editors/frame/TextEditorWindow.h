@@ -87,4 +87,5 @@ private:
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
     void followEdit(int position, int removed, int added);
     void fillNextPart();
+    void stopFilling();
 };

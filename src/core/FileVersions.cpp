@@ -71,7 +71,9 @@ Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, 
             return Result<QString>::success(QString());
     }
     QDir().mkpath(versions);
-    const Status named = writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
+    const Status named = QFileInfo::exists(versions + u'/' + PathFile)
+                             ? Status::success()
+                             : writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
     if (!named.ok())
         return Result<QString>::failure(named);
     const QString version = versions + u'/' + newVersionName();

@@ -15,16 +15,10 @@ const QString VersionsHelp = QStringLiteral(
     "versions of each file stay. <file> is a path below the game folder, as \"vantrax versions\"\n"
     "lists it (in any letter case), or a whole path.");
 
-// The game file a call names, and how vantrax shows it: below the game folder where it is there.
+// The game file a call names: a path below the game folder, or a whole one.
 QString namedFile(const GameLocation &location, const QString &given)
 {
     return pathOnDisk(QDir::isAbsolutePath(given) ? given : location.gameFolder + u'/' + given);
-}
-
-QString shown(const GameLocation &location, const QString &path)
-{
-    const QString below = pathOnDisk(location.gameFolder) + u'/';
-    return QDir::toNativeSeparators(path.startsWith(below) ? path.mid(below.size()) : path);
 }
 
 // The file's versions; a file without any is refused.
@@ -33,7 +27,7 @@ Result<QList<FileVersion>> versionsOf(const Call &call, const GameLocation &loca
     const QList<FileVersion> versions = fileVersions(call.programFolder, path);
     if (versions.isEmpty())
         return Result<QList<FileVersion>>::failure(
-            QStringLiteral("no versions of \"%1\" are kept").arg(shown(location, path)));
+            QStringLiteral("no versions of \"%1\" are kept").arg(shownBelow(location.gameFolder, path)));
     return Result<QList<FileVersion>>::success(versions);
 }
 
@@ -60,7 +54,7 @@ int runVersions(const Call &call)
 
     if (values.isEmpty()) {
         for (const QString &file : filesWithVersions(call.programFolder, location.value().gameFolder))
-            call.console.print(shown(location.value(), file));
+            call.console.print(shownBelow(location.value().gameFolder, file));
         return Succeeded;
     }
     const Result<QList<FileVersion>> versions =

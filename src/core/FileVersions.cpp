@@ -170,6 +170,12 @@ Status replaceGameText(const ProgramFolder &folder, const QString &path, const Q
     return bytes.ok() ? replaceGameFile(folder, path, bytes.value()) : Status(bytes);
 }
 
+QString shownBelow(const QString &gameFolder, const QString &file)
+{
+    const QString below = pathOnDisk(gameFolder) + u'/';
+    return QDir::toNativeSeparators(file.startsWith(below) ? file.mid(below.size()) : file);
+}
+
 QStringList filesWithVersions(const ProgramFolder &folder, const QString &gameFolder)
 {
     const QString below = pathOnDisk(gameFolder) + u'/';

@@ -44,5 +44,9 @@ Result<QByteArray> versionBytes(const ProgramFolder &folder, const QString &path
 // "line <n>: <the version's line>", with a long line cut short.
 QString firstDifference(const QByteArray &version, const QByteArray &now);
 
+// How the versions list a file: its path below the game folder where it is there, else its whole
+// path, in native separators.
+QString shownBelow(const QString &gameFolder, const QString &file);
+
 // The file's path on disk, by which its versions are kept.
 QString pathOnDisk(const QString &path);

@@ -77,10 +77,9 @@ void frmVersions::Form_Load()
 {
     const QString chosen = chosenFile();
     const QString gameFolder = currentGameLocation(app_).gameFolder;
-    const QString below = pathOnDisk(gameFolder) + u'/';
     lstFiles->clear();
     for (const QString &file : filesWithVersions(app_.programFolder(), gameFolder)) {
-        auto *item = new QListWidgetItem(QDir::toNativeSeparators(file.mid(below.size())), lstFiles);
+        auto *item = new QListWidgetItem(shownBelow(gameFolder, file), lstFiles);
         item->setData(PathRole, file);
         if (file == chosen)
             lstFiles->setCurrentItem(item);

@@ -3,7 +3,7 @@
 // write of the same bytes, and Find Next beside QString::indexOf, unchanged and after one edit.
 // The files have lines of 40 to 80 characters holding every byte value; the floor of a load is
 // reading and decoding the file with its line-break conversion. Run by bench/large_text.sh on the
-// offscreen platform.
+// offscreen platform; a size in megabytes as argument measures that size alone.
 #include "app/Application.h"
 #include "app/Prompts.h"
 #include "core/TextFiles.h"
@@ -156,7 +156,10 @@ int main(int argc, char *argv[])
     std::printf(
         "size | floor ms | first screen ms | all text: ms, x floor | long lines: ms, x floor | memory x "
         "file: loaded, saved+found | save: ms, x dd | Find Next x indexOf: unchanged, edited\n");
-    for (const qsizetype megabytes : {1, 5, 10, 20, 40}) {
+    QList<qsizetype> sizes{1, 5, 10, 20, 40};
+    if (argc > 1)
+        sizes = {QByteArray(argv[1]).toLongLong()};
+    for (const qsizetype megabytes : sizes) {
         const QByteArray lines = tweakFile(megabytes);
         const Figures f = measure(lines);
         const Figures l = measure(tweakFile(megabytes, 10));

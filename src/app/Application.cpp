@@ -5,10 +5,20 @@
 
 #include <QDir>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 Application::Application(QString programFolder, Prompts &prompts)
     : programFolder_(std::move(programFolder)), prompts_(prompts), windows_(*this)
 {
     installAccessibility();
+#ifdef __GLIBC__
+    // Blocks of 4 MiB and more (a large text, the arrays of its document) get mappings of their
+    // own: they grow without being copied and go back to the system when freed. glibc would raise
+    // this bound once the first large block is freed and keep later ones in its heap.
+    mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
+#endif
 }
 
 bool Application::succeeded(QWidget *parent, const Status &status)

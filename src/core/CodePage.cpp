@@ -17,9 +17,9 @@ QString describeCharacter(char32_t codePoint)
     return QStringLiteral("\u201C%1\u201D (U+%2)").arg(QString::fromUcs4(&codePoint, 1), hex);
 }
 
-Result<QByteArray> cannotHold(char32_t codePoint)
+Status cannotHold(char32_t codePoint)
 {
-    return Result<QByteArray>::failure(
+    return Status::failure(
         QStringLiteral("it holds the character %1, which the game's code page cannot store")
             .arg(describeCharacter(codePoint)));
 }
@@ -33,28 +33,38 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isLatin1Byte(char16_t unit)
+constexpr bool isLatin1Byte(char16_t unit)
 {
     return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF);
 }
+
+// Every byte's character, so that decoding takes no branch: a large file holds every byte value.
+constexpr std::array<char16_t, 256> Decoded = [] {
+    std::array<char16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = isLatin1Byte(byte) ? char16_t(byte) : HighControls[byte - 0x80];
+    return table;
+}();
 #endif
 
 } // namespace
 
 #ifdef Q_OS_WIN
 // The system's ANSI code page, which the game reads on the machine it runs on.
-QString decodeGameText(const QByteArray &bytes)
+QString decodeGameText(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringConverter::System);
     return decoder.decode(bytes);
 }
 
-Result<QByteArray> encodeGameText(const QString &text)
+Status appendGameText(QByteArray &bytes, QStringView text)
 {
     QStringEncoder encoder(QStringConverter::System);
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
-        return Result<QByteArray>::success(bytes);
+    const QByteArray encoded = encoder.encode(text);
+    if (!encoder.hasError()) {
+        bytes += encoded;
+        return Status::success();
+    }
     // Only on failure: find the first character the code page cannot hold, to name it.
     for (char32_t codePoint : text.toUcs4()) {
         QStringEncoder single(QStringConverter::System);
@@ -62,24 +72,23 @@ Result<QByteArray> encodeGameText(const QString &text)
         if (single.hasError())
             return cannotHold(codePoint);
     }
-    return Result<QByteArray>::failure(QStringLiteral("the text cannot be stored in the game's code page"));
+    return Status::failure(QStringLiteral("the text cannot be stored in the game's code page"));
 }
 #else
-QString decodeGameText(const QByteArray &bytes)
+QString decodeGameText(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = isLatin1Byte(value) ? value : HighControls[value - 0x80];
-    }
+    for (const char byte : bytes)
+        *out++ = Decoded[static_cast<unsigned char>(byte)];
     return text;
 }
 
-Result<QByteArray> encodeGameText(const QString &text)
+Status appendGameText(QByteArray &bytes, QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text.at(i).unicode();
         if (isLatin1Byte(unit)) {
@@ -91,10 +100,19 @@ Result<QByteArray> encodeGameText(const QString &text)
             *out++ = char(0x80 + (found - HighControls.begin()));
             continue;
         }
+        bytes.truncate(start);
         if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             return cannotHold(QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));
         return cannotHold(unit);
     }
-    return Result<QByteArray>::success(bytes);
+    return Status::success();
 }
 #endif
+
+Result<QByteArray> encodeGameText(QStringView text)
+{
+    QByteArray bytes;
+    const Status encoded = appendGameText(bytes, text);
+    return encoded.ok() ? Result<QByteArray>::success(std::move(bytes))
+                        : Result<QByteArray>::failure(encoded);
+}

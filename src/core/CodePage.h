@@ -3,11 +3,15 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The game's files are 8-bit text in the Windows code page it was made for. Every one of the
 // 256 byte values decodes to a character that encodes back to the same byte.
-QString decodeGameText(const QByteArray &bytes);
+QString decodeGameText(QByteArrayView bytes);
 
+// Appends the text's bytes, so that a large text can be encoded part by part into one buffer.
 // Fails, naming the first character, when the text holds one the code page cannot store.
-Result<QByteArray> encodeGameText(const QString &text);
+Status appendGameText(QByteArray &bytes, QStringView text);
+Result<QByteArray> encodeGameText(QStringView text);

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -160,10 +161,22 @@ Result<QString> readWholeText(const QString &path)
 
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
 {
-    const Result<QByteArray> encoded = encodeGameText(text);
-    if (!encoded.ok())
-        return Result<QByteArray>::failure(failedTo("write", path, encoded.error()));
-    return Result<QByteArray>::success(encoded.value() + "\r\n");
+    bool given = false;
+    return wholeTextBytes(path, text.size(), [&] { return std::exchange(given, true) ? QString() : text; });
+}
+
+Result<QByteArray> wholeTextBytes(const QString &path, qsizetype size,
+                                  const std::function<QString()> &nextPart)
+{
+    QByteArray bytes;
+    bytes.reserve(size + 2);
+    for (QString part = nextPart(); !part.isEmpty(); part = nextPart()) {
+        const Status encoded = appendGameText(bytes, part);
+        if (!encoded.ok())
+            return Result<QByteArray>::failure(failedTo("write", path, encoded.error()));
+    }
+    bytes += "\r\n";
+    return Result<QByteArray>::success(std::move(bytes));
 }
 
 Result<QStringList> readLines(const QString &path)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Every file access of the program goes through here. Each path is first resolved without
 // regard to letter case; each failure names the file and the reason. Only regular files are
 // read. Writes are atomic: the new content goes to a temporary file beside the target, which
@@ -23,6 +25,11 @@ Result<QString> readWholeText(const QString &path);
 // The bytes of the text as its file at `path` holds it (replaceGameText writes them); a failure
 // names that file.
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text);
+// The same for a text given in parts, each call of `nextPart` the next one and an empty one at the
+// end, so that a large text needs no second whole copy on its way to the disk; `size` is about
+// the number of characters.
+Result<QByteArray> wholeTextBytes(const QString &path, qsizetype size,
+                                  const std::function<QString()> &nextPart);
 
 // Line-record files, the program's own small state files: one value per line, each followed by
 // CR LF. They are in the game's code page, but for values it cannot hold (a folder named in

@@ -1,3 +1,4 @@
+#include "editors/frame/EditorText.h"
 #include "editors/tweak/frmTweak.h"
 #include "selection/Form2.h"
 #include "support/TestRun.h"
@@ -120,7 +121,7 @@ private slots:
             trigger(editor, reset);
             const QByteArray stock = stockBytes(QFileInfo(file).fileName());
             QCOMPARE(run.games.read(saved), stock + "\r\n");
-            QCOMPARE(editor->fileText().toLatin1(), stock);
+            QCOMPARE(fileTextFromEditor(editor->editorText()).toLatin1(), stock);
         }
         // What a save replaced is kept: the tweak file as loaded, the mod's file as saved.
         QCOMPARE(run.versions(saved),
@@ -214,7 +215,8 @@ private slots:
         auto *window = run.open<frmTweak>();
         QByteArray large;
         for (int line = 0; line < 30000; ++line)
-            large += "ObjectTemplate.setTorque " + QByteArray::number(line) + "\r\n";
+            large +=
+                "ObjectTemplate.setTorque " + QByteArray::number(line) + (line % 7 ? "\r\n" : "\xE9\r\r\n");
         run.load(window, "large.tweak", large);
         QVERIFY(window->rtb->isReadOnly() && window->rtb->document()->characterCount() < large.size() / 2);
         window->mnuFileSave_Click();
@@ -224,7 +226,17 @@ private slots:
         search->Command1_Click();
         QCOMPARE(window->rtb->textCursor().selectedText(), "Torque 29999");
         QVERIFY(!window->rtb->isReadOnly() && !window->rtb->document()->isModified());
-        QCOMPARE(window->rtb->toPlainText(), QString::fromLatin1(large).replace("\r\n", "\n"));
+        QCOMPARE(window->rtb->toPlainText(),
+                 QString::fromLatin1(large).replace("\r\n", "\n").replace(u'\r', QChar(0x240D)));
+        // A character the code page cannot hold, far into the text, is named; nothing is written.
+        QTextCursor(window->rtb->document()->lastBlock()).insertText(QStringLiteral("\u0142"));
+        window->mnuFileSave_Click();
+        QCOMPARE(run.bytes("large.tweak"), large + "\r\n");
+        QCOMPARE(run.prompts.messages.value(0).text,
+                 "Cannot write \"" + run.shown("large.tweak") +
+                     "\": it holds the character \u201C\u0142\u201D (U+0142), which the game's code page "
+                     "cannot store.");
+        window->rtb->undo();
         // New while the text fills in empties it for good.
         run.load(window, "large.tweak", large);
         window->mnuFileNew_Click();

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 // How a text area shows a game file. CR LF and a lone LF are its line breaks, written back as
 // CR LF. A lone CR (the max bots script ends a line with CR CR LF) is shown as this mark, which
@@ -10,5 +11,6 @@
 // its bytes.
 inline constexpr QChar LoneCarriageReturn(0x240D);
 
-QString editorTextFromFile(const QString &fileText);
-QString fileTextFromEditor(const QString &editorText);
+// Converts in place: a file's text is dropped once shown, so it needs no second copy.
+QString editorTextFromFile(QString fileText);
+QString fileTextFromEditor(QStringView editorText);

@@ -35,9 +35,9 @@ QString ModFileEditor::shownFile() const
 void ModFileEditor::load()
 {
     const QString file = shownFile();
-    const Result<QString> text = readWholeText(file);
-    if (app_.succeeded(this, text))
-        setFileText(text.value());
+    const Result<QByteArray> bytes = readFileBytes(file);
+    if (app_.succeeded(this, bytes))
+        setFileBytes(bytes.value());
     else
         unreadFile_ = file;
     markUnchanged();
@@ -54,7 +54,7 @@ bool ModFileEditor::save()
                                   Prompts::Exclamation);
         return false;
     }
-    if (!app_.succeeded(this, writeGameText(targetFile(), fileText())))
+    if (!app_.succeeded(this, writeShownText(targetFile())))
         return false;
     unreadFile_.clear();
     markUnchanged();

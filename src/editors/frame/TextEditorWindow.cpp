@@ -5,7 +5,9 @@
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "app/WindowKeys.h"
+#include "core/CodePage.h"
 #include "core/FileVersions.h"
+#include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
 #include "utilities/search/frmSearch.h"
 #include "utilities/versions/frmVersions.h"
@@ -15,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTextDocument>
+
+#include <utility>
 
 TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int clientWidthTwips,
                                    int clientHeightTwips)
@@ -50,62 +54,81 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
            twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height());
 }
 
-QString TextEditorWindow::fileText() const
-{
-    return fileTextFromEditor(editorText());
-}
-
 namespace {
 
-// A large text goes into the text area in parts: the first, enough for the first screen, at once,
-// the others one per turn of the event loop, so the window shows and answers while the rest
-// follows. Each part ends with a line.
+// A large file goes into the text area in parts: the first, enough for the first screen, at once,
+// the others one per turn of the event loop, so the window shows and answers while the rest is
+// decoded and follows. A save converts the text in parts too. Each part ends with a line, so a
+// CR LF is never split (no code page the game uses has an LF byte inside a character).
 constexpr qsizetype FirstPart = 64 * 1024;
 constexpr qsizetype NextPart = 512 * 1024;
 
-qsizetype partEnd(const QString &text, qsizetype start, qsizetype length)
+template <typename Text, typename Char>
+qsizetype partEnd(const Text &text, qsizetype start, qsizetype length, Char lineBreak)
 {
     if (start + length >= text.size())
         return text.size();
-    const qsizetype lineEnd = text.indexOf(u'\n', start + length);
+    const qsizetype lineEnd = text.indexOf(lineBreak, start + length);
     return lineEnd < 0 ? text.size() : lineEnd + 1;
+}
+
+QString editorTextOf(QByteArrayView fileBytes)
+{
+    return editorTextFromFile(decodeGameText(fileBytes));
 }
 
 } // namespace
 
 void TextEditorWindow::setFileText(const QString &text)
 {
-    QString shown = editorTextFromFile(text);
     stopFilling();
-    editorTextCurrent_ = false;
-    filled_ = partEnd(shown, 0, FirstPart);
+    showText(editorTextFromFile(text));
+}
+
+void TextEditorWindow::setFileBytes(QByteArray bytes)
+{
+    stopFilling();
+    filled_ = partEnd(bytes, 0, FirstPart, '\n');
     // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
     if (filled_ > 2 * FirstPart)
-        filled_ = shown.size();
-    rtb->setPlainText(filled_ == shown.size() ? shown : shown.left(filled_));
-    editorText_ = std::move(shown);
-    editorTextCurrent_ = true;
-    if (filled_ == editorText_.size())
+        filled_ = bytes.size();
+    showText(editorTextOf(QByteArrayView(bytes).first(filled_)));
+    if (filled_ == bytes.size())
         return;
-    // Until the text is whole it cannot be edited; searches and saves take the whole text.
+    fileBytes_ = std::move(bytes);
+    editorText_.reserve(fileBytes_.size());
+    // Until the text is whole it cannot be edited; searches and saves put the rest in first.
     rtb->setReadOnly(true);
     rtb->document()->setUndoRedoEnabled(false);
     rtb->viewport()->setCursor(Qt::BusyCursor);
     filler_.start(0);
 }
 
+void TextEditorWindow::showText(QString editorText)
+{
+    editorTextCurrent_ = false;
+    rtb->setPlainText(editorText);
+    editorText_ = std::move(editorText);
+    editorTextCurrent_ = true;
+}
+
 void TextEditorWindow::fillNextPart()
 {
-    const qsizetype end = partEnd(editorText_, filled_, NextPart);
+    const qsizetype end = partEnd(fileBytes_, filled_, NextPart, '\n');
+    const QString part = editorTextOf(QByteArrayView(fileBytes_).sliced(filled_, end - filled_));
     QTextCursor cursor(rtb->document());
     cursor.movePosition(QTextCursor::End);
     const bool modified = rtb->document()->isModified();
     filling_ = true;
-    cursor.insertText(editorText_.mid(filled_, end - filled_));
+    // One edit block: the document reports the part as one change instead of one per line.
+    cursor.beginEditBlock();
+    cursor.insertText(part);
+    cursor.endEditBlock();
     filling_ = false;
     rtb->document()->setModified(modified);
+    editorText_ += part;
     filled_ = end;
-    if (filled_ == editorText_.size())
+    if (filled_ == fileBytes_.size())
         stopFilling();
 }
 
@@ -114,6 +137,7 @@ void TextEditorWindow::stopFilling()
     if (!filler_.isActive())
         return;
     filler_.stop();
+    fileBytes_ = QByteArray();
     rtb->document()->setUndoRedoEnabled(true);
     rtb->setReadOnly(false);
     rtb->viewport()->setCursor(Qt::IBeamCursor);
@@ -125,8 +149,9 @@ void TextEditorWindow::finishFilling()
         fillNextPart();
 }
 
-const QString &TextEditorWindow::editorText() const
+const QString &TextEditorWindow::editorText()
 {
+    finishFilling();
     if (!editorTextCurrent_) {
         editorText_ = rtb->document()->toRawText();
         editorText_.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
@@ -197,6 +222,20 @@ bool TextEditorWindow::changesSetAside()
     default:
         return false;
     }
+}
+
+Status TextEditorWindow::writeShownText(const QString &path)
+{
+    const QString &text = editorText();
+    qsizetype converted = 0;
+    const Result<QByteArray> bytes = wholeTextBytes(path, text.size() + text.count(u'\n'), [&] {
+        const qsizetype start = std::exchange(converted, partEnd(text, converted, FirstPart, u'\n'));
+        return fileTextFromEditor(QStringView(text).sliced(start, converted - start));
+    });
+    if (!bytes.ok())
+        return bytes;
+    const ProgramFolder &folder = app_.programFolder();
+    return folder.whileLocked([&] { return replaceGameFile(folder, path, bytes.value()); });
 }
 
 Status TextEditorWindow::writeGameText(const QString &path, const QString &text)

@@ -21,27 +21,22 @@ public:
     QMenu *mnuEdit;
     QAction *mnuEditSearch;
 
-    // The text as a game file holds it: lines separated by CR LF, every character kept (the text
-    // area's own plain text would turn non-breaking spaces into blanks).
-    QString fileText() const;
-    // A large text shows its beginning at once and fills in the rest while the window answers;
-    // until it is whole it cannot be edited.
+    // A text the program holds (a stock text) goes in whole.
     void setFileText(const QString &text);
+    // A file's bytes: a large file shows its beginning at once and decodes and fills in the rest
+    // while the window answers; until it is whole it cannot be edited.
+    void setFileBytes(QByteArray bytes);
     // The text area's text with one '\n' per line break, so an index into it is a cursor
-    // position. A line separator (Shift+Enter types one) is a line break too: it is no character
-    // of the game's code page, and the text area shows it as a break. The text is kept until the
-    // next edit: taking it out of the document is the slow part of searching or saving a large
-    // text.
-    const QString &editorText() const;
+    // position; a text still filling in is first put in whole. A line separator (Shift+Enter
+    // types one) is a line break too: it is no character of the game's code page, and the text
+    // area shows it as a break. The text is kept until the next edit: taking it out of the
+    // document is the slow part of searching or saving a large text.
+    const QString &editorText();
 
     // Asks "Save changes to <file>?" when the text was changed since it was loaded or saved: Yes
     // saves, No drops the changes. Returns whether the action that asked may go on (not after
     // Cancel, nor after a save that failed or was cancelled).
     bool changesSetAside();
-
-    // A large text fills the text area after it is shown (see setFileText); this puts the rest in
-    // at once, as a search that selects what it finds needs.
-    void finishFilling();
 
     // The file the text was read from (empty for none), and reading it again into the text area.
     virtual QString shownFile() const = 0;
@@ -69,23 +64,27 @@ protected:
     // The file a save writes, as the question about changes names it.
     virtual QString changedFileName() const = 0;
     void markUnchanged();
-    // Writes the text to the game file at `path` while no other writer runs, keeping the bytes it
-    // replaces as a version.
+    // Writes the shown text, or a `text` as a file holds it, to the game file at `path` while no
+    // other writer runs, keeping the bytes it replaces as a version.
+    Status writeShownText(const QString &path);
     Status writeGameText(const QString &path, const QString &text);
     void closeEvent(QCloseEvent *event) override;
 
     Application &app_;
 
 private:
-    mutable QString editorText_;
-    mutable bool editorTextCurrent_ = false;
-    // How much of the editor text is in the text area while a large text fills it in.
+    QString editorText_;
+    bool editorTextCurrent_ = false;
+    // While a large file fills the text area in: its bytes, and how many of them are shown.
     QTimer filler_;
+    QByteArray fileBytes_;
     qsizetype filled_ = 0;
     bool filling_ = false;
 
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
+    void showText(QString editorText);
     void followEdit(int position, int removed, int added);
     void fillNextPart();
+    void finishFilling();
     void stopFilling();
 };

@@ -82,10 +82,10 @@ void frmTweak::mnuFileLoad_Click()
 
 void frmTweak::loadFile(const QString &path)
 {
-    const Result<QString> text = readWholeText(path);
-    if (!app_.succeeded(this, text))
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!app_.succeeded(this, bytes))
         return;
-    setFileText(text.value());
+    setFileBytes(bytes.value());
     setCurrentFile(path);
     markUnchanged();
 }
@@ -99,10 +99,10 @@ void frmTweak::openAtStart(Application &app, const QString &path)
 // A file that cannot be read again is reported; the text stays.
 void frmTweak::reload()
 {
-    const Result<QString> text = readWholeText(currentFile_);
-    if (!app_.succeeded(this, text))
+    const Result<QByteArray> bytes = readFileBytes(currentFile_);
+    if (!app_.succeeded(this, bytes))
         return;
-    setFileText(text.value());
+    setFileBytes(bytes.value());
     markUnchanged();
 }
 
@@ -139,7 +139,7 @@ bool frmTweak::saveAs()
 
 bool frmTweak::saveTo(const QString &path)
 {
-    if (!app_.succeeded(this, writeGameText(path, fileText())))
+    if (!app_.succeeded(this, writeShownText(path)))
         return false;
     setCurrentFile(path);
     markUnchanged();

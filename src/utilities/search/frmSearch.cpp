@@ -132,7 +132,6 @@ void frmSearch::Command1_Click()
     TextEditorWindow *editor = targetEditor();
     if (!editor)
         return;
-    editor->finishFilling();
     qsizetype &lastFound = app_.searchPositions()[editor->metaObject()->className()];
 
     QPlainTextEdit *rtb = editor->rtb;

@@ -5,7 +5,6 @@
 #include <QStringEncoder>
 #endif
 
-#include <algorithm>
 #include <array>
 #include <tuple>
 
@@ -38,11 +37,19 @@ constexpr bool isLatin1Byte(char16_t unit)
     return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF);
 }
 
-// Every byte's character, so that decoding takes no branch: a large file holds every byte value.
+// Every byte's character and every UTF-16 unit's byte, so that neither direction searches or
+// branches on the text: a large file holds every byte value. A unit the code page cannot hold
+// has byte 0, which only U+0000 has otherwise.
 constexpr std::array<char16_t, 256> Decoded = [] {
     std::array<char16_t, 256> table{};
     for (int byte = 0; byte < 256; ++byte)
         table[byte] = isLatin1Byte(byte) ? char16_t(byte) : HighControls[byte - 0x80];
+    return table;
+}();
+constexpr std::array<unsigned char, 0x10000> Encoded = [] {
+    std::array<unsigned char, 0x10000> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[Decoded[byte]] = static_cast<unsigned char>(byte);
     return table;
 }();
 #endif
@@ -91,15 +98,10 @@ Status appendGameText(QByteArray &bytes, QStringView text)
     char *out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text.at(i).unicode();
-        if (isLatin1Byte(unit)) {
-            *out++ = char(unit);
+        const unsigned char byte = Encoded[unit];
+        *out++ = char(byte);
+        if (byte != 0 || unit == 0)
             continue;
-        }
-        const auto found = std::find(HighControls.begin(), HighControls.end(), unit);
-        if (found != HighControls.end()) {
-            *out++ = char(0x80 + (found - HighControls.begin()));
-            continue;
-        }
         bytes.truncate(start);
         if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             return cannotHold(QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));

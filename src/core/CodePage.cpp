@@ -64,6 +64,11 @@ QString decodeGameText(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
+bool gameCodePageHasOneBytePerCharacter()
+{
+    return false;
+}
+
 Status appendGameText(QByteArray &bytes, QStringView text)
 {
     QStringEncoder encoder(QStringConverter::System);
@@ -89,6 +94,11 @@ QString decodeGameText(QByteArrayView bytes)
     for (const char byte : bytes)
         *out++ = Decoded[static_cast<unsigned char>(byte)];
     return text;
+}
+
+bool gameCodePageHasOneBytePerCharacter()
+{
+    return true;
 }
 
 Status appendGameText(QByteArray &bytes, QStringView text)

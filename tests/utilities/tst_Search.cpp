@@ -1,4 +1,7 @@
+#include "core/CodePage.h"
 #include "editors/botnames/frmBotNames.h"
+#include "editors/frame/EditorText.h"
+#include "editors/frame/ShownText.h"
 #include "editors/scoremodule/frmScore.h"
 #include "editors/tweak/frmTweak.h"
 #include "support/TestRun.h"
@@ -60,6 +63,38 @@ private slots:
         check(QByteArray(45000, '.') + "Needle\r\n.........", {"needle", "needle", "...."},
               "45000+6 @0 45007+4", 1);
         check("ab", {"", "", "", "abc"}, "@0 @1 @0 @0", 2);
+    }
+
+    // The text kept for searching finds what QString finds, in the code page's bytes and after a
+    // character beyond it has turned the text to UTF-16: every character alone, and slices in
+    // another letter case from every start in a text of few letters, where matches overlap.
+    void keptTextFindsAsQStringFinds()
+    {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int byte = 0; byte < 256; ++byte)
+            bytes[byte] = char(byte);
+        QString every = editorTextFromFile(decodeGameText(bytes));
+        QString few;
+        for (int i = 0; i < 400; ++i)
+            few += QStringLiteral("aAbB\n\u240D\u00E9\u0160\u0161").at((i * 7 + i / 5) % 9);
+        for (const QString &wide : {QString(), QStringLiteral("\u0142")}) {
+            ShownText kept;
+            kept.append(every);
+            kept.replace(3, 1, wide);
+            const QString text = QString(every).replace(3, 1, wide);
+            for (char32_t unit = 0; unit < 0x10000; ++unit) {
+                const QString single = QChar(char16_t(unit));
+                QCOMPARE(kept.indexOf(single, 0), text.indexOf(single, 0, Qt::CaseInsensitive));
+            }
+            kept.clear();
+            kept.append(few + wide);
+            for (qsizetype from = 0; from < few.size(); from += 3) {
+                const QString slice = few.mid((from * 5) % 390, 1 + from % 9);
+                for (const QString &sought : {slice.toUpper(), slice.toLower(), slice + wide})
+                    QCOMPARE(kept.indexOf(sought, from),
+                             (few + wide).indexOf(sought, from, Qt::CaseInsensitive));
+            }
+        }
     }
 
     // Opened at its place with the opener's option, alone with the first, and ready for the search

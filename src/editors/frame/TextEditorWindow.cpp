@@ -63,13 +63,12 @@ namespace {
 constexpr qsizetype FirstPart = 64 * 1024;
 constexpr qsizetype NextPart = 512 * 1024;
 
-template <typename Text, typename Char>
-qsizetype partEnd(const Text &text, qsizetype start, qsizetype length, Char lineBreak)
+qsizetype partEnd(const QByteArray &bytes, qsizetype start, qsizetype length)
 {
-    if (start + length >= text.size())
-        return text.size();
-    const qsizetype lineEnd = text.indexOf(lineBreak, start + length);
-    return lineEnd < 0 ? text.size() : lineEnd + 1;
+    if (start + length >= bytes.size())
+        return bytes.size();
+    const qsizetype lineEnd = bytes.indexOf('\n', start + length);
+    return lineEnd < 0 ? bytes.size() : lineEnd + 1;
 }
 
 QString editorTextOf(QByteArrayView fileBytes)
@@ -88,7 +87,7 @@ void TextEditorWindow::setFileText(const QString &text)
 void TextEditorWindow::setFileBytes(QByteArray bytes)
 {
     stopFilling();
-    filled_ = partEnd(bytes, 0, FirstPart, '\n');
+    filled_ = partEnd(bytes, 0, FirstPart);
     // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
     if (filled_ > 2 * FirstPart)
         filled_ = bytes.size();
@@ -96,7 +95,6 @@ void TextEditorWindow::setFileBytes(QByteArray bytes)
     if (filled_ == bytes.size())
         return;
     fileBytes_ = std::move(bytes);
-    editorText_.reserve(fileBytes_.size());
     // Until the text is whole it cannot be edited; searches and saves put the rest in first.
     rtb->setReadOnly(true);
     rtb->document()->setUndoRedoEnabled(false);
@@ -104,17 +102,18 @@ void TextEditorWindow::setFileBytes(QByteArray bytes)
     filler_.start(0);
 }
 
-void TextEditorWindow::showText(QString editorText)
+void TextEditorWindow::showText(const QString &editorText)
 {
-    editorTextCurrent_ = false;
+    shownCurrent_ = false;
     rtb->setPlainText(editorText);
-    editorText_ = std::move(editorText);
-    editorTextCurrent_ = true;
+    shown_.clear();
+    shown_.append(editorText);
+    shownCurrent_ = true;
 }
 
 void TextEditorWindow::fillNextPart()
 {
-    const qsizetype end = partEnd(fileBytes_, filled_, NextPart, '\n');
+    const qsizetype end = partEnd(fileBytes_, filled_, NextPart);
     const QString part = editorTextOf(QByteArrayView(fileBytes_).sliced(filled_, end - filled_));
     QTextCursor cursor(rtb->document());
     cursor.movePosition(QTextCursor::End);
@@ -126,7 +125,7 @@ void TextEditorWindow::fillNextPart()
     cursor.endEditBlock();
     filling_ = false;
     rtb->document()->setModified(modified);
-    editorText_ += part;
+    shown_.append(part);
     filled_ = end;
     if (filled_ == fileBytes_.size())
         stopFilling();
@@ -149,15 +148,17 @@ void TextEditorWindow::finishFilling()
         fillNextPart();
 }
 
-const QString &TextEditorWindow::editorText()
+const ShownText &TextEditorWindow::shownText()
 {
     finishFilling();
-    if (!editorTextCurrent_) {
-        editorText_ = rtb->document()->toRawText();
-        editorText_.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-        editorTextCurrent_ = true;
+    if (!shownCurrent_) {
+        QString text = rtb->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+        shown_.clear();
+        shown_.append(text);
+        shownCurrent_ = true;
     }
-    return editorText_;
+    return shown_;
 }
 
 // An edit changes the kept text in place: taking the whole text out of the document again made
@@ -168,12 +169,12 @@ void TextEditorWindow::followEdit(int position, int removed, int added)
         return;
     // Any other change (New empties the text) ends the filling in of the text it replaces.
     stopFilling();
-    if (!editorTextCurrent_)
+    if (!shownCurrent_)
         return;
     const int length = rtb->document()->characterCount() - 1;
     // Qt reports some edits as reaching past the last character; those are taken out afresh.
-    if (position + added > length || position + removed > editorText_.size()) {
-        editorTextCurrent_ = false;
+    if (position + added > length || position + removed > shown_.size()) {
+        shownCurrent_ = false;
         return;
     }
     QTextCursor cursor(rtb->document());
@@ -181,8 +182,8 @@ void TextEditorWindow::followEdit(int position, int removed, int added)
     cursor.setPosition(position + added, QTextCursor::KeepAnchor);
     QString inserted = cursor.selectedText();
     inserted.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    editorText_.replace(position, removed, inserted);
-    editorTextCurrent_ = editorText_.size() == length;
+    shown_.replace(position, removed, inserted);
+    shownCurrent_ = shown_.size() == length;
 }
 
 QAction *TextEditorWindow::newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut)
@@ -226,12 +227,11 @@ bool TextEditorWindow::changesSetAside()
 
 Status TextEditorWindow::writeShownText(const QString &path)
 {
-    const QString &text = editorText();
+    const ShownText &text = shownText();
     qsizetype converted = 0;
-    const Result<QByteArray> bytes = wholeTextBytes(path, text.size() + text.count(u'\n'), [&] {
-        const qsizetype start = std::exchange(converted, partEnd(text, converted, FirstPart, u'\n'));
-        return fileTextFromEditor(QStringView(text).sliced(start, converted - start));
-    });
+    // At most two bytes a character (a line break is CR LF); pages never written take no memory.
+    const Result<QByteArray> bytes = wholeTextBytes(
+        path, 2 * text.size(), [&] { return fileTextFromEditor(text.nextLines(converted, FirstPart)); });
     if (!bytes.ok())
         return bytes;
     const ProgramFolder &folder = app_.programFolder();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "editors/frame/ShownText.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -26,12 +27,12 @@ public:
     // A file's bytes: a large file shows its beginning at once and decodes and fills in the rest
     // while the window answers; until it is whole it cannot be edited.
     void setFileBytes(QByteArray bytes);
-    // The text area's text with one '\n' per line break, so an index into it is a cursor
-    // position; a text still filling in is first put in whole. A line separator (Shift+Enter
-    // types one) is a line break too: it is no character of the game's code page, and the text
-    // area shows it as a break. The text is kept until the next edit: taking it out of the
-    // document is the slow part of searching or saving a large text.
-    const QString &editorText();
+    // The text area's text as searches and saves take it; a text still filling in is first put
+    // in whole. A line separator (Shift+Enter types one) is a line break too: it is no character
+    // of the game's code page, and the text area shows it as a break. The text is kept and
+    // follows each edit: taking it out of the document is the slow part of searching or saving
+    // a large text.
+    const ShownText &shownText();
 
     // Asks "Save changes to <file>?" when the text was changed since it was loaded or saved: Yes
     // saves, No drops the changes. Returns whether the action that asked may go on (not after
@@ -73,8 +74,8 @@ protected:
     Application &app_;
 
 private:
-    QString editorText_;
-    bool editorTextCurrent_ = false;
+    ShownText shown_;
+    bool shownCurrent_ = false;
     // While a large file fills the text area in: its bytes, and how many of them are shown.
     QTimer filler_;
     QByteArray fileBytes_;
@@ -82,7 +83,7 @@ private:
     bool filling_ = false;
 
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
-    void showText(QString editorText);
+    void showText(const QString &editorText);
     void followEdit(int position, int removed, int added);
     void fillNextPart();
     void finishFilling();

@@ -1,8 +1,8 @@
 #include "utilities/search/FindNext.h"
 
-qsizetype findNext(const QString &text, const QString &searchText, qsizetype skip)
+qsizetype findNext(const ShownText &text, const QString &searchText, qsizetype skip)
 {
     if (skip < 0 || skip >= text.size())
         return -1;
-    return text.indexOf(searchText, skip, Qt::CaseInsensitive);
+    return text.indexOf(searchText, skip);
 }

@@ -142,7 +142,7 @@ void frmSearch::Command1_Click()
 
     // An index into the editor's text is a cursor position.
     const QString searchText = Text1->text();
-    const qsizetype found = findNext(editor->editorText(), searchText, lastFound);
+    const qsizetype found = findNext(editor->shownText(), searchText, lastFound);
     if (found < 0) {
         app_.prompts().messageBox(this, QStringLiteral("Nothing found!"), Prompts::Information);
     } else {

@@ -5,16 +5,7 @@
 
 QString editorTextFromFile(QString fileText)
 {
-    const qsizetype size = fileText.size();
-    QChar *const start = fileText.data();
-    QChar *out = start;
-    for (const QChar *in = start; in != start + size; ++in) {
-        if (*in != u'\r')
-            *out++ = *in;
-        else if (in + 1 == start + size || in[1] != u'\n')
-            *out++ = LoneCarriageReturn;
-    }
-    fileText.truncate(out - start);
+    fileText.truncate(showLineEnds(fileText.data(), fileText.size(), LoneCarriageReturn));
     return fileText;
 }
 

@@ -11,6 +11,20 @@
 // its bytes.
 inline constexpr QChar LoneCarriageReturn(0x240D);
 
+// Turns a file's line ends into the text area's, in place, and returns the new length: CR LF
+// becomes its LF and a lone CR `mark`. Characters or, where each is one byte, bytes.
+template <typename Char> qsizetype showLineEnds(Char *text, qsizetype size, Char mark)
+{
+    Char *out = text;
+    for (const Char *in = text; in != text + size; ++in) {
+        if (*in != Char(u'\r'))
+            *out++ = *in;
+        else if (in + 1 == text + size || in[1] != Char(u'\n'))
+            *out++ = mark;
+    }
+    return out - text;
+}
+
 // Converts in place: a file's text is dropped once shown, so it needs no second copy.
 QString editorTextFromFile(QString fileText);
 QString fileTextFromEditor(QStringView editorText);

@@ -7,6 +7,7 @@
 #include <QVarLengthArray>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -67,6 +68,18 @@ void ShownText::clear()
     narrow_ = gameCodePageHasOneBytePerCharacter();
     bytes_ = QByteArray();
     text_ = QString();
+}
+
+void ShownText::setFileBytes(QByteArray bytes)
+{
+    clear();
+    if (narrow_) {
+        // A lone CR stays a CR, the mark's byte.
+        bytes.truncate(showLineEnds(bytes.data(), bytes.size(), '\r'));
+        bytes_ = std::move(bytes);
+    } else {
+        text_ = editorTextFromFile(decodeGameText(bytes));
+    }
 }
 
 void ShownText::append(const QString &text)

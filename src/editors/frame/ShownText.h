@@ -14,6 +14,8 @@ public:
 
     qsizetype size() const;
     void clear();
+    // A file's bytes in the game's code page; kept as they are where they can be.
+    void setFileBytes(QByteArray bytes);
     void append(const QString &text);
     void replace(qsizetype position, qsizetype removed, const QString &text);
 

@@ -125,10 +125,12 @@ void TextEditorWindow::fillNextPart()
     cursor.endEditBlock();
     filling_ = false;
     rtb->document()->setModified(modified);
-    shown_.append(part);
     filled_ = end;
-    if (filled_ == fileBytes_.size())
-        stopFilling();
+    if (filled_ < fileBytes_.size())
+        return;
+    // The kept text follows the document once it is whole, from the file's bytes.
+    shown_.setFileBytes(std::exchange(fileBytes_, QByteArray()));
+    stopFilling();
 }
 
 void TextEditorWindow::stopFilling()
@@ -136,6 +138,9 @@ void TextEditorWindow::stopFilling()
     if (!filler_.isActive())
         return;
     filler_.stop();
+    // Stopped by another change before the text was whole: the kept text is taken out afresh.
+    if (filled_ < fileBytes_.size())
+        shownCurrent_ = false;
     fileBytes_ = QByteArray();
     rtb->document()->setUndoRedoEnabled(true);
     rtb->setReadOnly(false);

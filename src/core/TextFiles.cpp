@@ -161,8 +161,8 @@ Result<QString> readWholeText(const QString &path)
 
 Result<QByteArray> wholeTextBytes(const QString &path, const QString &text)
 {
-    bool given = false;
-    return wholeTextBytes(path, text.size(), [&] { return std::exchange(given, true) ? QString() : text; });
+    QString rest = text;
+    return wholeTextBytes(path, text.size(), [&] { return std::exchange(rest, QString()); });
 }
 
 Result<QByteArray> wholeTextBytes(const QString &path, qsizetype size,

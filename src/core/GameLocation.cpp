@@ -88,3 +88,9 @@ Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation 
         std::ignore = hadFolder ? writeFileBytes(folderFile, before.value()) : removeFile(folderFile);
     return mod;
 }
+
+bool holdsGameLocation(const ProgramFolder &programFolder, const GameLocation &location)
+{
+    return programFolder.holdsLines(GameFolderStore, {location.gameFolder}) &&
+           programFolder.holdsLines(ModNameStore, {location.modName});
+}

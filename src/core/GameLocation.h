@@ -48,3 +48,5 @@ Result<StoredLocation> readStoredLocation(const ProgramFolder &programFolder);
 
 // Writes both stored files, or, when either cannot be written, leaves both as they were.
 Status storeGameLocation(const ProgramFolder &programFolder, const GameLocation &location);
+// Whether both stored files hold exactly what storeGameLocation would write.
+bool holdsGameLocation(const ProgramFolder &programFolder, const GameLocation &location);

@@ -40,6 +40,11 @@ Status ProgramFolder::writeLines(const QString &name, const QStringList &values)
     return ::writeLines(filePath(name), values);
 }
 
+bool ProgramFolder::holdsLines(const QString &name, const QStringList &values) const
+{
+    return ::holdsLines(filePath(name), values);
+}
+
 // Names match in any letter case, so a file copied in beside its twin ("score.ini" beside
 // "Score.ini") would be read once the other is gone: every one goes.
 Status ProgramFolder::remove(const QString &name) const

@@ -24,6 +24,7 @@ public:
 
     Result<QStringList> readLines(const QString &name) const;
     Status writeLines(const QString &name, const QStringList &values) const;
+    bool holdsLines(const QString &name, const QStringList &values) const;
     // Deletes the file in every letter case it is there in.
     Status remove(const QString &name) const;
 

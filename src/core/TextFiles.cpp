@@ -190,17 +190,30 @@ Result<QStringList> readLines(const QString &path)
     return Result<QStringList>::success(splitLines(text));
 }
 
+namespace {
+
 // A text whose code-page bytes would start like the mark is written in UTF-8 too, so that it
-// reads back as it was. A file that holds the bytes already is left alone: each start stores the
-// location it has just read, and a write waits for the disk.
-Status writeLines(const QString &path, const QStringList &values)
+// reads back as it was.
+QByteArray lineRecordBytes(const QStringList &values)
 {
     QString text;
     for (const QString &value : values)
         text += value + LineEnd;
     const Result<QByteArray> encoded = encodeGameText(text);
     const bool inCodePage = encoded.ok() && !encoded.value().startsWith(Utf8Mark);
-    const QByteArray bytes = inCodePage ? encoded.value() : Utf8Mark + text.toUtf8();
+    return inCodePage ? encoded.value() : Utf8Mark + text.toUtf8();
+}
+
+} // namespace
+
+bool holdsLines(const QString &path, const QStringList &values)
+{
     const Result<QByteArray> current = readFileBytes(path, StateFileLimit);
-    return current.ok() && current.value() == bytes ? Status::success() : writeFileBytes(path, bytes);
+    return current.ok() && current.value() == lineRecordBytes(values);
+}
+
+// A file that holds the bytes already is left alone: a write waits for the disk.
+Status writeLines(const QString &path, const QStringList &values)
+{
+    return holdsLines(path, values) ? Status::success() : writeFileBytes(path, lineRecordBytes(values));
 }

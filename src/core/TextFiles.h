@@ -38,3 +38,5 @@ Result<QByteArray> wholeTextBytes(const QString &path, qsizetype size,
 // lines without them; a file larger than any state file (64 KiB) is refused.
 Result<QStringList> readLines(const QString &path);
 Status writeLines(const QString &path, const QStringList &values);
+// Whether the file holds exactly what writeLines would write for these values.
+bool holdsLines(const QString &path, const QStringList &values);

@@ -123,10 +123,15 @@ bool Form2::LoadPath()
     return true;
 }
 
+// Each start stores the location it has just read; one stored already needs no writer's lock,
+// whose file is synced to the disk before the launcher could show.
 Status Form2::Opslaan()
 {
-    return app_.programFolder().whileLocked(
-        [this] { return storeGameLocation(app_.programFolder(), location()); });
+    const ProgramFolder &folder = app_.programFolder();
+    const GameLocation chosen = location();
+    if (holdsGameLocation(folder, chosen))
+        return Status::success();
+    return folder.whileLocked([&] { return storeGameLocation(folder, chosen); });
 }
 
 // The launcher works only on a location that is stored whole, so that the next start and the

@@ -17,13 +17,16 @@ const ScriptedPrompts::Message NotFound{"Vantrax NOT FOUND!", 16};
 const ScriptedPrompts::Message TooLarge{"Cannot read \"%1/dirMod.ini\": it is larger than 64 KiB.", 16};
 
 // One run of the program from the stored files given (a null array stores no file).
+// With `lockHeld`, another writer holds the program folder's lock meanwhile.
 struct Run {
-    Run(const QByteArray &dirIni, const QByteArray &dirModIni)
+    Run(const QByteArray &dirIni, const QByteArray &dirModIni, bool lockHeld = false)
     {
         if (!dirIni.isNull())
             programFolder.write("dir.ini", dirIni);
         if (!dirModIni.isNull())
             programFolder.write("dirMod.ini", dirModIni);
+        QLockFile otherWriter(programFolder.filePath("vantrax.lock"));
+        QVERIFY(!lockHeld || otherWriter.tryLock(0));
         showStartWindow(app);
     }
     Form2 *form() { return app.windows().find<Form2>(); }
@@ -82,6 +85,15 @@ private slots:
             QCOMPARE(run.stored(), launcher ? QString(shown).replace('|', "\r\n|") + "\r\n"
                                             : QString::fromLatin1(dirIni + '|' + dirModIni));
         }
+    }
+
+    // A start whose location is stored as it would store it writes nothing, so it waits for no
+    // other writer.
+    void anUnchangedLocationWaitsForNoWriter()
+    {
+        Run run(line("Orvanthe"), "Desert\r\n", true);
+        QVERIFY(run.atLauncher() && run.prompts.messages.isEmpty());
+        QCOMPARE(run.stored(), QString::fromLatin1(line("Orvanthe") + "|Desert\r\n"));
     }
 
     // Before anything is stored, the logo's about window closes with OK, Enter or Esc, both

@@ -37,6 +37,16 @@ private slots:
         QSignalSpy loaded(view, &QWebEngineView::loadFinished);
         view->setHtml(page, forum);
         QTRY_COMPARE(loaded.count(), 1);
+        // Clicks reach the page only once it has been drawn: the first link shows on white.
+        const auto drawn = [view] {
+            const QImage shot = view->grab().toImage();
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 40; ++x)
+                    if (shot.pixelColor(x, y) != QColor(Qt::white))
+                        return true;
+            return false;
+        };
+        QTRY_VERIFY(drawn());
         for (int link = 1; link < links.size(); ++link)
             QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(10, 20 * link + 10));
         QTRY_COMPARE(opened_, QList<QUrl>({links[1], links[2], links[5]}));

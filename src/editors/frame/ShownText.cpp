@@ -82,12 +82,13 @@ void ShownText::setFileBytes(QByteArray bytes)
     }
 }
 
-void ShownText::append(const QString &text)
+void ShownText::setText(const QString &text)
 {
+    clear();
     if (narrow_ && appendNarrow(bytes_, text))
         return;
-    widen();
-    text_ += text;
+    narrow_ = false;
+    text_ = text;
 }
 
 void ShownText::replace(qsizetype position, qsizetype removed, const QString &text)

@@ -13,10 +13,10 @@ public:
     ShownText();
 
     qsizetype size() const;
-    void clear();
-    // A file's bytes in the game's code page; kept as they are where they can be.
+    // The text area's text, or a file's bytes in the game's code page (kept as they are where
+    // they can be).
+    void setText(const QString &text);
     void setFileBytes(QByteArray bytes);
-    void append(const QString &text);
     void replace(qsizetype position, qsizetype removed, const QString &text);
 
     // From `position`, about `length` characters up to the end of a line (or of the text); moves
@@ -32,5 +32,6 @@ private:
     QByteArray bytes_;
     QString text_;
 
+    void clear();
     void widen();
 };

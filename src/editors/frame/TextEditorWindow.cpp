@@ -106,8 +106,7 @@ void TextEditorWindow::showText(const QString &editorText)
 {
     shownCurrent_ = false;
     rtb->setPlainText(editorText);
-    shown_.clear();
-    shown_.append(editorText);
+    shown_.setText(editorText);
     shownCurrent_ = true;
 }
 
@@ -159,8 +158,7 @@ const ShownText &TextEditorWindow::shownText()
     if (!shownCurrent_) {
         QString text = rtb->document()->toRawText();
         text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-        shown_.clear();
-        shown_.append(text);
+        shown_.setText(text);
         shownCurrent_ = true;
     }
     return shown_;

@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +116,9 @@ Figures measure(const QByteArray &bytes)
 
     Application app(dir.filePath(QStringLiteral("program")), prompts);
     frmTweak *editor = app.windows().show<frmTweak>();
+    // Until the window is exposed a repaint draws nothing, and the first screen would not be drawn.
+    while (!editor->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
     const qint64 before = residentBytes();
     QElapsedTimer load;
     load.start();

@@ -89,6 +89,7 @@ private slots:
         // One text is shown, searched and saved: a lone CR is a mark, the other line ends breaks;
         // Shift+Enter breaks a line as Enter does. F3 opens the find window, then finds.
         QCOMPARE(editor->rtb->toPlainText(), "one\u240D\ntwo\u240Dthree\nfour\n");
+        QCOMPARE(editor->rtb->textCursor().position(), 0);
         QApplication::setActiveWindow(editor);
         QTest::keyClick(editor->rtb, Qt::Key_F3);
         run.app.windows().find<frmSearch>()->Text1->setText("FOUR");

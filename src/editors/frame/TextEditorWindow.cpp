@@ -105,7 +105,12 @@ void TextEditorWindow::setFileBytes(QByteArray bytes)
 void TextEditorWindow::showText(const QString &editorText)
 {
     shownCurrent_ = false;
-    rtb->setPlainText(editorText);
+    // Straight into the document: QPlainTextEdit::setPlainText also selects the new text to give
+    // it a format, and that lays out every line on screen once more before the text is whole; for
+    // a text of long lines that was nearly half its load. The cursor goes to the start as it would.
+    QTextDocument *document = rtb->document();
+    document->setPlainText(editorText);
+    rtb->setTextCursor(QTextCursor(document));
     shown_.setText(editorText);
     shownCurrent_ = true;
 }

@@ -106,8 +106,6 @@ void ShownText::replace(qsizetype position, qsizetype removed, const QString &te
 
 void ShownText::widen()
 {
-    if (!narrow_)
-        return;
     text_ = wideOf(bytes_);
     bytes_ = QByteArray();
     narrow_ = false;

@@ -33,5 +33,6 @@ private:
     QString text_;
 
     void clear();
+    // Turns the narrow bytes into UTF-16; only while narrow.
     void widen();
 };

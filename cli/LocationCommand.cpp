@@ -18,7 +18,7 @@ int printLocation(const CommandParser &parser, const Call &call)
     const Result<QString> mod = callModName(parser, call.stored);
     if (!mod.ok())
         return parser.refuse(call.console, mod.error());
-    call.console.print(QStringLiteral("game=") + *call.stored.gameFolder);
+    call.console.print(QStringLiteral("game=") + QDir::toNativeSeparators(*call.stored.gameFolder));
     call.console.print(QStringLiteral("mod=") + mod.value());
     return Succeeded;
 }

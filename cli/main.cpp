@@ -10,6 +10,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +30,11 @@ int main(int argc, char *argv[])
             close(null);
         }
     }
+#endif
+#ifdef Q_OS_WIN
+    // Files printed with --stdout keep their bytes: a text-mode output would turn each LF into
+    // CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QCoreApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantrax"));

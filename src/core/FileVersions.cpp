@@ -19,6 +19,9 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include "core/WindowsFiles.h"
+#endif
 
 namespace {
 
@@ -79,6 +82,11 @@ Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, 
     const QString version = versions + u'/' + newVersionName();
 #ifdef Q_OS_UNIX
     if (::link(QFile::encodeName(onDisk).constData(), QFile::encodeName(version).constData()) == 0)
+        return Result<QString>::success(version);
+#endif
+#ifdef Q_OS_WIN
+    // A file with another name could be changed through it, and the version with it.
+    if (hardLinkCount(onDisk) == 1 && makeHardLink(onDisk, version))
         return Result<QString>::success(version);
 #endif
     if (!present().ok())
@@ -147,6 +155,13 @@ Status replaceGameFile(const ProgramFolder &folder, const QString &path, const Q
             if (present().value() == bytes)
                 return Status::success();
         }
+#ifdef Q_OS_WIN
+        // A file held open by the game, or marked read-only, cannot be replaced; a version kept as a
+        // second name of it could then not be taken back.
+        if (const QString refusal = windowsRefusal(onDisk); !refusal.isEmpty())
+            return Status::failure(
+                QStringLiteral("Cannot write \"%1\": %2.").arg(QDir::toNativeSeparators(path), refusal));
+#endif
         const Result<QString> kept = keepVersion(folder, onDisk, file.size(), present);
         if (!kept.ok())
             return Status::failure(

@@ -8,12 +8,33 @@
 
 #include <tuple>
 
+#ifdef Q_OS_WIN
+#include <QRegularExpression>
+#endif
+
 Status testGameFolder(const QString &gameFolder)
 {
     const Result<QByteArray> script =
         readFileBytes(GameLocation{gameFolder, QString()}.gameFile(StockStartupScript));
     return script.ok() ? Status::success() : Status::failure(script.error());
 }
+
+namespace {
+
+// Windows gives these names to devices in every folder, whatever follows a dot: a mod folder
+// named so would be the console or a port.
+bool isDeviceName([[maybe_unused]] const QString &name)
+{
+#ifdef Q_OS_WIN
+    static const QRegularExpression devices(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return devices.match(name.trimmed()).hasMatch();
+#else
+    return false;
+#endif
+}
+
+} // namespace
 
 Status checkLocation(const GameLocation &location)
 {
@@ -26,7 +47,7 @@ Status checkLocation(const GameLocation &location)
                                    .arg(QDir::toNativeSeparators(location.gameFolder)));
     const QString &mod = location.modName;
     if (mod.isEmpty() || mod == u"." || mod == u".." || mod.contains(u'/') || mod.contains(u'\\') ||
-        hasLineBreak(mod))
+        hasLineBreak(mod) || isDeviceName(mod))
         return Status::failure(
             QStringLiteral("The mod \"%1\" is not the name of one folder in the game's \"mods\" folder.")
                 .arg(mod));

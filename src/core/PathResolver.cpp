@@ -3,12 +3,23 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include "core/WindowsFiles.h"
+#endif
+
 namespace {
 
-// Splits off what a path starts from: "/" on Unix, a drive such as "C:/" on Windows, or
-// nothing for a relative path.
+// Splits off what a path starts from: "/" on Unix, a drive such as "C:/" or a network share such
+// as "//server/share/" on Windows, or nothing for a relative path.
 QString rootOf(const QString &path)
 {
+#ifdef Q_OS_WIN
+    if (path.startsWith(u"//")) {
+        const qsizetype server = path.indexOf(u'/', 2);
+        const qsizetype share = server < 0 ? -1 : path.indexOf(u'/', server + 1);
+        return share < 0 ? path + u'/' : path.left(share + 1);
+    }
+#endif
     if (path.startsWith(u'/'))
         return QStringLiteral("/");
     if (path.size() >= 2 && path.at(0).isLetter() && path.at(1) == u':')
@@ -50,7 +61,13 @@ Result<QString> resolvePath(const QString &path)
         // folder that may be entered but not read refuses.
         const QFileInfo exact(joined(resolved, component));
         if (exact.exists() || exact.isSymLink()) {
+#ifdef Q_OS_WIN
+            // Windows finds a name in any letter case: the one on disk names the file in messages
+            // and its versions.
+            resolved = joined(resolved, nameOnDisk(exact.filePath()));
+#else
             resolved = exact.filePath();
+#endif
             continue;
         }
         const QString here = resolved.isEmpty() ? QStringLiteral(".") : resolved;

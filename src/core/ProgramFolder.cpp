@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -14,7 +15,16 @@ ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 QString ProgramFolder::standardPath()
 {
 #ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath();
+    // Installed under "Program Files", the executable's folder is not the user's to write: the
+    // files live in the user's application data. A portable copy carries a marker file that keeps
+    // them beside the executable.
+    const QString programs = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(programs + QStringLiteral("/portable.txt")))
+        return programs;
+    const QString appData = qEnvironmentVariable("APPDATA");
+    const QString base = appData.isEmpty() ? QDir::homePath() + QStringLiteral("/AppData/Roaming")
+                                           : QDir::fromNativeSeparators(appData);
+    return base + QStringLiteral("/Vantrax Editor");
 #else
     // Named here rather than taken from the application's name, so that every program of the
     // project shares the one folder.

@@ -15,8 +15,9 @@ class ProgramFolder {
 public:
     explicit ProgramFolder(QString path);
 
-    // Beside the executable on Windows, as players of the game expect; elsewhere the user's
-    // configuration folder, since programs are not installed in writable places there.
+    // The user's configuration folder on Linux and the user's application data folder on
+    // Windows, since installed programs are not in writable places; beside the executable for a
+    // portable copy on Windows, which carries the marker file "portable.txt" there.
     static QString standardPath();
 
     const QString &path() const { return path_; }

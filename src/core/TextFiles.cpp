@@ -16,6 +16,9 @@
 #include <tuple>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include "core/WindowsFiles.h"
+#endif
 
 namespace {
 
@@ -28,6 +31,17 @@ QString failedTo(const char *verb, const QString &path, const QString &reason)
 {
     return QStringLiteral("Cannot %1 \"%2\": %3.")
         .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason);
+}
+
+// Qt's reason for a failed access, unless the system knows one the player can act on: on Windows,
+// the running game holding the file open, or the file marked read-only.
+QString reasonFor([[maybe_unused]] const QString &path, const QString &qtReason)
+{
+#ifdef Q_OS_WIN
+    if (const QString refusal = windowsRefusal(path); !refusal.isEmpty())
+        return refusal;
+#endif
+    return qtReason;
 }
 
 QString missingFolderReason(const QString &folder)
@@ -62,7 +76,7 @@ Status replaceFile(const QString &path, const QByteArray &bytes)
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Status::failure(failedTo("write", path, file.errorString()));
+        return Status::failure(failedTo("write", path, reasonFor(path, file.errorString())));
 #ifdef Q_OS_UNIX
     if (target.exists())
         keepOwnerAndMode(path, file.handle());
@@ -78,7 +92,7 @@ Status replaceFile(const QString &path, const QByteArray &bytes)
         return Status::failure(failedTo("write", path, reason));
     }
     if (!file.commit())
-        return Status::failure(failedTo("write", path, file.errorString()));
+        return Status::failure(failedTo("write", path, reasonFor(path, file.errorString())));
     return Status::success();
 }
 
@@ -119,7 +133,8 @@ Result<QByteArray> readFileBytes(const QString &path, qint64 limit)
 
     QFile file(resolved.value());
     if (!file.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(failedTo("read", path, file.errorString()));
+        return Result<QByteArray>::failure(
+            failedTo("read", path, reasonFor(resolved.value(), file.errorString())));
     QByteArray bytes = limit < 0 ? file.readAll() : file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         return Result<QByteArray>::failure(failedTo("read", path, file.errorString()));
@@ -147,7 +162,7 @@ Status removeFile(const QString &path)
     if (!file.exists())
         return Status::success();
     if (!file.remove())
-        return Status::failure(failedTo("delete", path, file.errorString()));
+        return Status::failure(failedTo("delete", path, reasonFor(resolved.value(), file.errorString())));
     return Status::success();
 }
 

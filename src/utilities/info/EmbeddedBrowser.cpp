@@ -4,6 +4,8 @@
 #include <QLibrary>
 #include <QOpenGLContext>
 
+#include <unistd.h>
+
 QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 QT_END_NAMESPACE
@@ -49,4 +51,14 @@ QWidget *createEmbeddedBrowser(QWidget *parent, const QUrl &home, QString *error
         }
     }
     return factory(parent, home);
+}
+
+// Chromium's sandbox does not start as root, and without it a web page would run with root's
+// rights.
+QString embeddedBrowserWithheld()
+{
+    return geteuid() == 0 ? QStringLiteral("Vantrax Editor runs as root, so the forum is not shown here, "
+                                           "where its pages would have root's rights. Open it in your "
+                                           "browser:")
+                          : QString();
 }

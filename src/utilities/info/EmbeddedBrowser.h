@@ -11,3 +11,7 @@ class QWidget;
 // kind. It comes from the browser module, loaded on first use from beside the program or from
 // its library folder. Null, with the reason in `error`, when the module cannot be loaded.
 QWidget *createEmbeddedBrowser(QWidget *parent, const QUrl &home, QString *error);
+
+// Why no embedded browser is made here, to be said above the forum's address as a link for the
+// desktop's browser; empty where one is made.
+QString embeddedBrowserWithheld();

@@ -9,25 +9,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
-namespace {
-
-// Chromium's sandbox does not start as root, and without it a web page would run with root's
-// rights: as root the forum opens in the desktop's browser instead.
-bool runsAsRoot()
-{
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
-}
-
-} // namespace
-
 frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -37,12 +18,8 @@ frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
     Label1->move(twipsToPixels(120), twipsToPixels(240));
     Label1->adjustSize();
 
-    if (runsAsRoot()) {
-        auto *link = new QLabel(QStringLiteral("Vantrax Editor runs as root, so the forum is not shown here, "
-                                               "where its pages would have root's rights. Open it in your "
-                                               "browser:<br><a href=\"%1\">%1</a>")
-                                    .arg(ForumAddress),
-                                this);
+    if (const QString why = embeddedBrowserWithheld(); !why.isEmpty()) {
+        auto *link = new QLabel(why + QStringLiteral("<br><a href=\"%1\">%1</a>").arg(ForumAddress), this);
         link->setTextInteractionFlags(Qt::TextBrowserInteraction);
         link->setOpenExternalLinks(true);
         link->setAlignment(Qt::AlignLeft | Qt::AlignTop);

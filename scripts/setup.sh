@@ -18,6 +18,10 @@ packages=(
   # The accessibility test: a session bus, the accessibility bus and its Python client, and a
   # desktop palette chooser for the dark palette.
   dbus-x11 at-spi2-core python3-pyatspi qt6ct
+  # The Windows programs: the MinGW-w64 compiler (posix threads) that builds them and Qt for
+  # Windows from Debian's qt6-base source, Wine that runs their tests, NSIS and zip that package
+  # them.
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip
 )
 
 missing=()

@@ -3,10 +3,19 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
+
+// The program folder below the configuration folder the calls are given.
+#ifdef Q_OS_WIN
+const QString ProgramFolderName = QStringLiteral("Vantrax Editor");
+#else
+const QString ProgramFolderName = QStringLiteral("vantrax-editor");
+#endif
 
 struct Outcome {
     int exitCode;
@@ -25,17 +34,18 @@ struct Setup {
     }
     void state(const QString &name, const QByteArray &bytes) const
     {
-        config.write("vantrax-editor/" + name, bytes);
+        config.write(ProgramFolderName + '/' + name, bytes);
     }
-    QByteArray state(const QString &name) const { return config.read("vantrax-editor/" + name); }
+    QByteArray state(const QString &name) const { return config.read(ProgramFolderName + '/' + name); }
     QList<QByteArray> versions(const QString &file) const
     {
-        return keptVersions(config.filePath("vantrax-editor"), games.filePath(file));
+        return keptVersions(config.filePath(ProgramFolderName), games.filePath(file));
     }
     void start(QProcess &process, const QString &call) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("APPDATA", QDir::toNativeSeparators(config.path()));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(games.path());
         process.start(VANTRAX_CLI, call.split(u'|', Qt::SkipEmptyParts));
@@ -46,7 +56,11 @@ struct Setup {
         start(process, call);
         if (!process.waitForFinished(30000))
             qFatal("vantrax did not finish");
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        QByteArray err = process.readAllStandardError();
+#ifdef Q_OS_WIN
+        err.replace("\r\n", "\n"); // standard error is a text stream there
+#endif
+        return {process.exitCode(), process.readAllStandardOutput(), err};
     }
     // What a successful call printed, or its failure.
     QByteArray printed(const QString &call) const
@@ -197,7 +211,12 @@ private slots:
                   "location: \"%1/mods\" is no game installation: Cannot read "
                   "\"%1/mods/mods/vantrax/init.con\": the file does not exist."}}) {
             const Outcome outcome = setup.run(call);
-            QCOMPARE(outcome.err, "vantrax: " + QString(message).replace("%1", setup.game).toUtf8() + "\n");
+            // Paths in native separators; a mod name as typed. Standard error is in the terminal's
+            // encoding.
+            QString expected = QString(message).replace("%1", setup.game);
+            if (!call.contains("--mod|../"))
+                expected = QDir::toNativeSeparators(expected);
+            QCOMPARE(outcome.err, "vantrax: " + expected.toLocal8Bit() + "\n");
             QVERIFY(outcome.exitCode == 2 && outcome.out.isEmpty());
             QCOMPARE(setup.files(), before);
         }
@@ -209,6 +228,7 @@ private slots:
     void failedOutputAndInputExitWithOne()
     {
         Setup setup;
+#ifdef Q_OS_UNIX
         QProcess full, closed, unreadable;
         full.setStandardOutputFile("/dev/full");
         closed.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
@@ -218,10 +238,12 @@ private slots:
         for (const auto &[process, error] :
              {std::pair(&full, "Cannot write to standard output: No space left on device."),
               {&closed, "Cannot write to standard output: Bad file descriptor."},
-              {&unreadable, "Cannot read \"/proc/self/mem\": Input/output error."}}) {
+              { &unreadable,
+                "Cannot read \"/proc/self/mem\": Input/output error." }}) {
             QVERIFY(process->waitForFinished(30000) && process->exitCode() == 1);
             QCOMPARE(process->readAllStandardError(), "vantrax: " + QByteArray(error) + "\n");
         }
+#endif
         for (const char *option : {"--help", "--version"}) {
             QProcess editor;
             editor.setProcessEnvironment(QProcessEnvironment());
@@ -239,24 +261,30 @@ private slots:
         setup.state("strategies.ini", "5\r\n");
         const Outcome noFolder = setup.run("strategies|--mod|NoAI|--guard|1,1,1");
         const QString strategies = setup.game + "/mods/NoAI/AI/AIDefaultStrategies.ai";
-        QCOMPARE(noFolder.err, "vantrax: Cannot write \"" + strategies.toUtf8() + "\": the folder \"" +
-                                   strategies.chopped(23).toUtf8() + "\" does not exist.\n");
+        QCOMPARE(noFolder.err, "vantrax: Cannot write \"" + QDir::toNativeSeparators(strategies).toUtf8() +
+                                   "\": the folder \"" +
+                                   QDir::toNativeSeparators(strategies.chopped(23)).toUtf8() +
+                                   "\" does not exist.\n");
         QCOMPARE(noFolder.exitCode, 1);
         QCOMPARE(setup.state("strategies.ini"), QByteArray("5\r\n"));
 
-        setup.config.write("vantrax-editor/MaxBots.ini/.keep", "");
+        setup.config.write(ProgramFolderName + "/MaxBots.ini/.keep", "");
         const Outcome blocked = setup.run("max-bots|20");
         QVERIFY(blocked.exitCode == 1 &&
-                blocked.err.contains(setup.config.filePath("vantrax-editor/MaxBots.ini").toUtf8()));
+                blocked.err.contains(
+                    QDir::toNativeSeparators(setup.config.filePath(ProgramFolderName + "/MaxBots.ini"))
+                        .toUtf8()));
         QCOMPARE(setup.games.read("Orvanthe/mods/vantrax/AI/AIDefault.ai"),
                  expectedAIDefault("aiSettings.setMaxNBots 20\r"));
 
+#ifdef Q_OS_UNIX
         // A stored mod that cannot be read is named, not taken for the stock mod.
         const QString mod = setup.config.filePath("vantrax-editor/dirMod.ini");
         QVERIFY(QFile::remove(mod) && mkfifo(QFile::encodeName(mod), 0600) == 0);
         const Outcome unreadable = setup.run("intro|skip");
         QCOMPARE(unreadable.err, "vantrax: Cannot read \"" + mod.toUtf8() + "\": it is no regular file.\n");
         QCOMPARE(unreadable.exitCode, 1);
+#endif
     }
 
     // Parallel calls each land whole: every value given is stored, the module agrees with the
@@ -293,7 +321,8 @@ private slots:
             QCOMPARE(setup.printed("bot-names|--from|names.txt"), QByteArray());
         }
         const QString file = "Orvanthe/mods/vantrax/AI/BotNames.ai";
-        QCOMPARE(setup.printed("versions"), "mods/vantrax/AI/BotNames.ai\n");
+        QCOMPARE(setup.printed("versions"),
+                 QDir::toNativeSeparators("mods/vantrax/AI/BotNames.ai\n").toUtf8());
         const QByteArray listed = setup.printed("versions|MODS/Vantrax/ai/botnames.ai");
         QVERIFY2(QRegularExpression("^ 1  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  "
                                     "6 bytes\n 2  [-0-9 :]{19}  5 bytes\n$")
@@ -314,7 +343,8 @@ private slots:
         QCOMPARE(setup.printed("location|set|Orvanthe/mods/../"), QByteArray());
         QCOMPARE(setup.state("dir.ini") + setup.state("dirMod.ini"), setup.game.toUtf8() + "\r\nVantrax\r\n");
         QCOMPARE(setup.printed("location|set|" + setup.game + "|--mod|Desert"), QByteArray());
-        QCOMPARE(setup.printed("location"), "game=" + setup.game.toUtf8() + "\nmod=Desert\n");
+        QCOMPARE(setup.printed("location"),
+                 "game=" + QDir::toNativeSeparators(setup.game).toUtf8() + "\nmod=Desert\n");
         TestFolder other;
         other.write("Second/mods/Island/Init.con", "old\r\n");
         QCOMPARE(setup.printed("--game|" + other.copyGame("Second") + "|intro|remove|--mod|Island"),

@@ -72,12 +72,12 @@ private slots:
             trigger(editor, "mnuFileSave");
             trigger(editor, reset);
             QVERIFY(editor->rtb->toPlainText().isEmpty() && run.prompts.messages.size() == 3);
-            QVERIFY(run.prompts.messages[0].text.startsWith("Cannot read \"" + run.game + "/mods/vantrax" +
-                                                            file));
+            QVERIFY(run.prompts.messages[0].text.startsWith(
+                "Cannot read \"" + QDir::toNativeSeparators(run.game + "/mods/vantrax" + file)));
             QVERIFY(run.prompts.messages[1].text.startsWith("Nothing was saved") &&
                     run.prompts.messages[1].style == 48);
-            QVERIFY(run.prompts.messages[2].text.startsWith("Cannot write \"" + run.game + "/mods/Missing" +
-                                                            file));
+            QVERIFY(run.prompts.messages[2].text.startsWith(
+                "Cannot write \"" + QDir::toNativeSeparators(run.game + "/mods/Missing" + file)));
             run.prompts = {};
             run.selectMod("Desert");
             run.games.write("Orvanthe/mods/vantrax" + file, mixed);
@@ -326,8 +326,9 @@ private slots:
         const bool tweak = window == u"frmTweak";
         const QString modFile =
             window == u"frmBotNames" ? "/AI/BotNames.ai" : "/python/game/scoringCommon.py";
-        const QString target = tweak ? run.tweak("open.tweak")
-                                     : run.game + "/mods/" + (savable ? "Desert" : "Missing") + modFile;
+        const QString target = QDir::toNativeSeparators(
+            tweak ? run.tweak("open.tweak")
+                  : run.game + "/mods/" + (savable ? "Desert" : "Missing") + modFile);
         if (!tweak) {
             run.games.write("Orvanthe/mods/vantrax" + modFile, "old\r\n");
             run.selectMod(savable ? "Desert" : "Missing");

@@ -219,7 +219,9 @@ private slots:
         press(editor, button);
         QCOMPARE(run.prompts.messages.size(), 1);
         QCOMPARE(run.prompts.messages[0].style, 16);
-        QVERIFY2(run.prompts.messages[0].text.contains(blocked, Qt::CaseInsensitive), qPrintable(blocked));
+        QVERIFY2(
+            run.prompts.messages[0].text.contains(QDir::toNativeSeparators(blocked), Qt::CaseInsensitive),
+            qPrintable(blocked));
         QVERIFY(run.find(window) == editor && editor->isVisible());
         QCOMPARE(shown(editor), before);
         if (stateBlocked)
@@ -251,7 +253,8 @@ private slots:
                              {{QString(caption) +
                                    " \"1.x\" is not a number. The game may "
                                    "not read " +
-                                   run.games.filePath(run.gameFile(window)) + ". Save anyway?",
+                                   QDir::toNativeSeparators(run.games.filePath(run.gameFile(window))) +
+                                   ". Save anyway?",
                                52}}));
                 QCOMPARE(run.games.read(run.gameFile(window)).contains("1.x"), answer == Prompts::Yes);
             }

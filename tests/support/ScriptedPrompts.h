@@ -12,6 +12,12 @@ public:
         QString text;
         int style;
         bool operator==(const Message &) const = default;
+        // How a failed comparison shows it.
+        friend char *toString(const Message &message)
+        {
+            return qstrdup(
+                QStringLiteral("%1 (%2)").arg(message.text).arg(message.style).toUtf8().constData());
+        }
     };
 
     int messageBox(QWidget *, const QString &text, int style) override

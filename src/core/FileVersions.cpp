@@ -105,17 +105,14 @@ struct KeptVersion {
     bool linked = false;
 };
 
+#ifdef Q_OS_UNIX
 bool mayLink(const QString &onDisk)
 {
-#ifdef Q_OS_UNIX
     struct stat file {};
     return ::lstat(QFile::encodeName(onDisk).constData(), &file) == 0 && file.st_nlink == 1 &&
            file.st_uid == ::geteuid();
-#else
-    Q_UNUSED(onDisk);
-    return false;
-#endif
 }
+#endif
 
 void makeReadOnly(const QString &version)
 {

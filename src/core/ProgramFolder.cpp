@@ -3,14 +3,18 @@
 #include "core/TextFiles.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+
+#include <cstdlib>
 
 ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 
@@ -99,13 +103,19 @@ Status ProgramFolder::whileLocked(const std::function<Status()> &steps, std::chr
     QLockFile lock(filePath(QStringLiteral("vantrax.lock")));
     // A lock of a process that no longer runs is taken over at once (QLockFile finds it stale),
     // and so is one that names no process at all, as a writer killed between making the file and
-    // writing its name into it leaves one. Removing it fails while its maker, alive, holds it.
+    // writing its name into it leaves one, once it is a second old: a writer that is alive names
+    // itself right after making the file, unless the system holds it back for a moment.
     // Tried every few milliseconds: QLockFile's own waiting starts at a tenth of a second.
-    const QDeadlineTimer deadline(wait);
-    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    const QString lockFile = filePath(QStringLiteral("vantrax.lock"));
+    const auto nameless = [&] {
         qint64 pid = 0;
         QString host, program;
-        if (!lock.getLockInfo(&pid, &host, &program) && lock.removeStaleLockFile())
+        const qint64 age = QFileInfo(lockFile).lastModified().msecsTo(QDateTime::currentDateTime());
+        return !lock.getLockInfo(&pid, &host, &program) && std::abs(age) > 1000;
+    };
+    const QDeadlineTimer deadline(wait);
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        if (nameless() && lock.removeStaleLockFile())
             continue;
         if (deadline.hasExpired())
             break;

@@ -309,6 +309,10 @@ private slots:
         for (const char *file :
              {"vantrax.lock", "Score.ini.aB3dE9", "versions/k/file.Xy12Z9", "Score.ini.keep"})
             game_.write(QString("program/") + file, "");
+        QFile killed(at("program/vantrax.lock"));
+        QVERIFY(
+            killed.open(QIODevice::ReadWrite) &&
+            killed.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
         QVERIFY(folder.whileLocked(done, std::chrono::milliseconds(0)).ok());
         QCOMPARE(game_.entries().filter(QRegularExpression("program/(Score|versions/k/)")),
                  QStringList({"program/Score.ini.keep"}));

@@ -62,14 +62,20 @@ int runCommandLine(const QStringList &arguments, const ProgramFolder &programFol
             continue;
         QStringList commandArguments = arguments;
         commandArguments.removeAt(arguments.size() - rest.size());
-        // The whole call, from reading the stored values to writing the files, is one step
+        const Result<StoredLocation> read = readStoredLocation(programFolder);
+        if (!read.ok())
+            return console.fail(read.error());
+        const int readOnly = command.run(Call{commandArguments, programFolder, read.value(), console});
+        if (readOnly != NeedsLock)
+            return readOnly;
+        // A call that writes, from reading the stored values to writing the files, is one step
         // for every other writer.
         int exitCode = Succeeded;
         const Status locked = programFolder.whileLocked([&] {
             const Result<StoredLocation> stored = readStoredLocation(programFolder);
             if (!stored.ok())
                 return Status(stored);
-            exitCode = command.run(Call{commandArguments, programFolder, stored.value(), console});
+            exitCode = command.run(Call{commandArguments, programFolder, stored.value(), console, true});
             return Status::success();
         });
         return locked.ok() ? exitCode : console.fail(locked.error());

@@ -22,6 +22,8 @@ Result<QString> callModName(const CommandParser &parser, const StoredLocation &s
 
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored)
 {
+    if (parser.isSet(QStringLiteral("game")) && parser.value(QStringLiteral("game")).isEmpty())
+        return Result<GameLocation>::failure(QStringLiteral("--game names no folder"));
     if (!parser.isSet(QStringLiteral("game")) && !stored.gameFolder)
         return Result<GameLocation>::failure(
             QStringLiteral("no game folder is stored; give one with --game <folder> or store one with "
@@ -45,7 +47,7 @@ Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocat
 }
 
 int deliverWholeText(const Call &call, const CommandParser &parser, const QString &path, const QString &text,
-                     const std::function<Status()> &remember)
+                     const std::optional<StateChange> &state)
 {
     Console &console = call.console;
     // A character the code page cannot hold is in the values given: the call is refused.
@@ -56,13 +58,8 @@ int deliverWholeText(const Call &call, const CommandParser &parser, const QStrin
         console.printBytes(bytes.value());
         return Succeeded;
     }
-    const Status written = replaceGameFile(call.programFolder, path, bytes.value());
-    if (!written.ok())
-        return console.fail(written.error());
-    if (remember) {
-        const Status stored = remember();
-        if (!stored.ok())
-            return console.fail(stored.error());
-    }
-    return Succeeded;
+    if (!call.locked)
+        return NeedsLock;
+    const Status written = replaceGameFile(call.programFolder, path, bytes.value(), state);
+    return written.ok() ? Succeeded : console.fail(written.error());
 }

@@ -4,13 +4,14 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include "core/FileVersions.h"
 #include "core/GameLocation.h"
 #include "core/ProgramFolder.h"
 #include "core/Result.h"
 
 #include <QString>
 
-#include <functional>
+#include <optional>
 
 // The folder given with the program's own argument, as the selection window holds a folder:
 // absolute, without "." or ".." steps.
@@ -25,9 +26,9 @@ Result<QString> callModName(const CommandParser &parser, const StoredLocation &s
 // game installation (the test of the selection window's Select).
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored);
 
-// Writes the whole-text file, keeping the bytes it replaces as a version, and, once it is written,
-// runs `remember` (which stores the state file); with --stdout prints the file's bytes instead and
-// does neither. A text the code page cannot hold is refused; a failure of either step is reported
-// by its message, which names the file and the reason.
+// Writes the whole-text file, keeping the bytes it replaces as a version, with the state change
+// (which stores the values); with --stdout prints the file's bytes instead and does neither. A
+// text the code page cannot hold is refused; a failure is reported by its message, which names
+// the file and the reason. Without the writers' lock, returns NeedsLock before writing.
 int deliverWholeText(const Call &call, const CommandParser &parser, const QString &path, const QString &text,
-                     const std::function<Status()> &remember = {});
+                     const std::optional<StateChange> &state = std::nullopt);

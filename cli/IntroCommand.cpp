@@ -42,7 +42,6 @@ int runIntro(const Call &call)
     if (!location.ok())
         return parser.refuse(call.console, location.error());
     const auto option = static_cast<IntroOption>(chosen);
-    return deliverWholeText(
-        call, parser, location.value().modFile(IntroScriptFile), introScript(option),
-        [&] { return call.programFolder.writeLines(IntroStore, introStoreLines(introSelection(option))); });
+    return deliverWholeText(call, parser, location.value().modFile(IntroScriptFile), introScript(option),
+                            StateChange{IntroStore, introStoreLines(introSelection(option))});
 }

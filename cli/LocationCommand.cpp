@@ -26,6 +26,8 @@ int printLocation(const CommandParser &parser, const Call &call)
 // As the selection window's Select: a folder without the game's own start-up script is refused.
 int storeLocation(const CommandParser &parser, const Call &call, const QString &folder)
 {
+    if (folder.isEmpty())
+        return parser.refuse(call.console, QStringLiteral("\"set\" needs a game folder, not an empty name"));
     const Result<QString> mod = callModName(parser, call.stored);
     const GameLocation location{absoluteFolder(folder), mod.value()};
     const Status usable = mod.ok() ? checkLocation(location) : Status(mod);
@@ -43,6 +45,8 @@ int storeLocation(const CommandParser &parser, const Call &call, const QString &
             call.console, QStringLiteral("the mod \"%1\" has no folder in \"%2\"")
                               .arg(location.modName,
                                    QDir::toNativeSeparators(location.gameFolder + QStringLiteral("/mods"))));
+    if (!call.locked)
+        return NeedsLock;
     const Status stored = storeGameLocation(call.programFolder, location);
     return stored.ok() ? Succeeded : call.console.fail(stored.error());
 }

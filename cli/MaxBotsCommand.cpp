@@ -46,7 +46,6 @@ int runMaxBots(const Call &call)
     const Result<GameLocation> location = callLocation(parser, call.stored);
     if (!location.ok())
         return parser.refuse(call.console, location.error());
-    return deliverWholeText(
-        call, parser, location.value().gameFile(AIDefaultFile), composeAIDefault(bots),
-        [&] { return call.programFolder.writeLines(MaxBotsStore, {QString::number(bots)}); });
+    return deliverWholeText(call, parser, location.value().gameFile(AIDefaultFile), composeAIDefault(bots),
+                            StateChange{MaxBotsStore, QStringList{QString::number(bots)}});
 }

@@ -88,10 +88,6 @@ int runScores(const Call &call)
     applyScoreStateLines(values, lines);
     // After a reset the state file is made anew, so it takes its own name again whatever letter
     // case the old one had, as the editor's Reset and Save leaves it.
-    const auto remember = [&] {
-        const Status removed = reset ? call.programFolder.remove(ScoreStateFile) : Status::success();
-        return removed.ok() ? call.programFolder.writeLines(ScoreStateFile, lines) : removed;
-    };
     return deliverWholeText(call, parser, location.value().modFile(ScoringModuleSuffix),
-                            composeScoringModule(values), remember);
+                            composeScoringModule(values), StateChange{ScoreStateFile, lines, reset});
 }

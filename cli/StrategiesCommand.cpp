@@ -122,9 +122,9 @@ int runStrategies(const Call &call)
     const QString path = location.value().modFile(StrategiesFileSuffix);
     if (reset)
         return deliverWholeText(call, parser, path, stockText(StockStrategiesText),
-                                [&] { return call.programFolder.remove(StrategiesStateFile); });
+                                StateChange{StrategiesStateFile, std::nullopt});
     StrategyValues values;
     applyStrategyStateLines(values, lines);
     return deliverWholeText(call, parser, path, composeStrategies(values),
-                            [&] { return call.programFolder.writeLines(StrategiesStateFile, lines); });
+                            StateChange{StrategiesStateFile, lines});
 }

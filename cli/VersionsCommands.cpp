@@ -104,13 +104,16 @@ int runRestore(const Call &call)
                                  .arg(versions.value().size())
                                  .arg(parser.value(QStringLiteral("version"))));
 
-    const Result<QByteArray> bytes = versionBytes(call.programFolder, path, versions.value().at(number - 1));
-    if (!bytes.ok())
-        return call.console.fail(bytes.error());
+    const FileVersion &version = versions.value().at(number - 1);
     if (parser.toStdout()) {
+        const Result<QByteArray> bytes = versionBytes(call.programFolder, path, version);
+        if (!bytes.ok())
+            return call.console.fail(bytes.error());
         call.console.printBytes(bytes.value());
         return Succeeded;
     }
-    const Status written = replaceGameFile(call.programFolder, path, bytes.value());
+    if (!call.locked)
+        return NeedsLock;
+    const Status written = restoreVersion(call.programFolder, path, version);
     return written.ok() ? Succeeded : call.console.fail(written.error());
 }

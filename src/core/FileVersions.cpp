@@ -4,19 +4,19 @@
 #include "core/PathResolver.h"
 #include "core/TextFiles.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <optional>
 #include <tuple>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_WIN
@@ -27,10 +27,12 @@ namespace {
 
 const QString VersionsFolder = QStringLiteral("versions");
 const QString PathFile = QStringLiteral("file");
+const QString GivenPathsFile = QStringLiteral("given");
 const QString TimeFormat = QStringLiteral("yyyyMMdd'T'HHmmsszzz");
-// The length of a time in that format, which starts a version's name.
-constexpr int TimeLength = 18;
 const QString VersionSuffix = QStringLiteral(".version");
+// "<n>-<time>.version", and the earlier "<time>-<process>-<n>.version".
+const QRegularExpression NumberedName(QStringLiteral("^(\\d{10})-(\\d{8}T\\d{9})\\.version$"));
+const QRegularExpression TimedName(QStringLiteral("^(\\d{8}T\\d{9})-\\d+-\\d+\\.version$"));
 
 QString versionsOf(const ProgramFolder &folder, const QString &onDisk)
 {
@@ -38,68 +40,228 @@ QString versionsOf(const ProgramFolder &folder, const QString &onDisk)
     return folder.filePath(VersionsFolder + u'/' + QString::fromLatin1(key));
 }
 
-// Names that sort by the time they were kept; the process and a counter keep two writers in the
-// same millisecond apart.
-QString newVersionName()
+// A version's place in the order of keeping: the earlier names first, by their time, then the
+// numbered ones by their number; its time of keeping, as its name says.
+struct VersionName {
+    QString name;
+    bool numbered = false;
+    qint64 number = 0;
+    QString time;
+};
+
+std::optional<VersionName> parsedName(const QString &name)
 {
-    static std::atomic<int> counter = 0;
-    return QStringLiteral("%1-%2-%3%4")
-        .arg(QDateTime::currentDateTimeUtc().toString(TimeFormat))
-        .arg(QCoreApplication::applicationPid(), 10, 10, QChar(u'0'))
-        .arg(counter++, 6, 10, QChar(u'0'))
-        .arg(VersionSuffix);
+    if (const QRegularExpressionMatch numbered = NumberedName.match(name); numbered.hasMatch())
+        return VersionName{name, true, numbered.captured(1).toLongLong(), numbered.captured(2)};
+    if (const QRegularExpressionMatch timed = TimedName.match(name); timed.hasMatch())
+        return VersionName{name, false, 0, timed.captured(1)};
+    return std::nullopt;
 }
 
-QStringList versionNamesNewestFirst(const QString &versions)
+QList<VersionName> versionsNewestFirst(const QString &versions)
 {
-    QStringList names = QDir(versions).entryList({u'*' + VersionSuffix}, QDir::Files, QDir::Name);
-    std::reverse(names.begin(), names.end());
-    return names;
+    QList<VersionName> found;
+    for (const QString &name : QDir(versions).entryList({u'*' + VersionSuffix}, QDir::Files))
+        if (const std::optional<VersionName> parsed = parsedName(name))
+            found << *parsed;
+    std::sort(found.begin(), found.end(), [](const VersionName &a, const VersionName &b) {
+        if (a.numbered != b.numbered)
+            return a.numbered;
+        return a.numbered ? a.number > b.number : a.name > b.name;
+    });
+    return found;
 }
 
-// Keeps the file's present bytes as its newest version, unless that version holds them already;
-// the new version's path, or an empty one when none was needed. Where it can, the version is a
-// second name for the file's data: the new file takes the file's name by renaming over it, so
-// the data stays, and keeping it costs no copy. Elsewhere (another file system) it is copied.
-// `present` gives the file's bytes, which are read only where they are needed: to compare them
-// with a newest version of their size, or to copy them.
-Result<QString> keepVersion(const ProgramFolder &folder, const QString &onDisk, qint64 size,
-                            const std::function<Result<QByteArray>()> &present)
+// The next number in the order of keeping, under a name no version has.
+QString newVersionPath(const QString &versions)
+{
+    const QList<VersionName> kept = versionsNewestFirst(versions);
+    qint64 number = kept.isEmpty() ? 0 : kept.first().number;
+    QString path;
+    do {
+        path = QStringLiteral("%1/%2-%3%4")
+                   .arg(versions)
+                   .arg(++number, 10, 10, QChar(u'0'))
+                   .arg(QDateTime::currentDateTimeUtc().toString(TimeFormat), VersionSuffix);
+    } while (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+    return path;
+}
+
+// The path a save was given, where it differs from the path on disk, so that the versions can be
+// listed under it.
+Status rememberGivenPath(const QString &versions, const QString &onDisk, const QString &given)
+{
+    const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+    if (path == onDisk)
+        return Status::success();
+    const QString file = versions + u'/' + GivenPathsFile;
+    QStringList paths = QFileInfo::exists(file) ? readLines(file).value() : QStringList();
+    if (paths.contains(path))
+        return Status::success();
+    paths << path;
+    return writeLines(file, paths);
+}
+
+struct KeptVersion {
+    QString path;      // the newest version, which holds the bytes the file had
+    bool made = false; // made by this save
+    bool linked = false;
+};
+
+#ifdef Q_OS_UNIX
+bool mayLink(const QString &onDisk)
+{
+    struct stat file {};
+    return ::lstat(QFile::encodeName(onDisk).constData(), &file) == 0 && file.st_nlink == 1 &&
+           file.st_uid == ::geteuid();
+}
+#endif
+
+void makeReadOnly(const QString &version)
+{
+    QFile::setPermissions(version, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+// Keeps the file's present bytes as its newest version, unless that version holds them already.
+// Where it may, the version is a second name for the file's data: the new file takes the file's
+// name by renaming over it, so the data stays, and keeping it costs no copy. Elsewhere (a file
+// with other names, another file system) it is copied, a part at a time.
+Result<KeptVersion> keepVersion(const ProgramFolder &folder, const QString &onDisk, const QString &given)
 {
     const QString versions = versionsOf(folder, onDisk);
-    const QStringList names = versionNamesNewestFirst(versions);
-    if (!names.isEmpty() && QFileInfo(versions + u'/' + names.first()).size() == size) {
-        const Result<QByteArray> newest = readFileBytes(versions + u'/' + names.first());
-        if (newest.ok() && present().ok() && newest.value() == present().value())
-            return Result<QString>::success(QString());
-    }
+    const QList<VersionName> names = versionsNewestFirst(versions);
+    if (!names.isEmpty() && holdSameBytes(versions + u'/' + names.first().name, onDisk))
+        return Result<KeptVersion>::success({versions + u'/' + names.first().name});
     QDir().mkpath(versions);
-    const Status named = QFileInfo::exists(versions + u'/' + PathFile)
-                             ? Status::success()
-                             : writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
+    Status named = QFileInfo::exists(versions + u'/' + PathFile)
+                       ? Status::success()
+                       : writeFileBytes(versions + u'/' + PathFile, onDisk.toUtf8());
+    if (named.ok())
+        named = rememberGivenPath(versions, onDisk, given);
     if (!named.ok())
-        return Result<QString>::failure(named);
-    const QString version = versions + u'/' + newVersionName();
+        return Result<KeptVersion>::failure(named);
+    const QString version = newVersionPath(versions);
+    const Status replaceable = checkReplaceable(version);
+    if (!replaceable.ok())
+        return Result<KeptVersion>::failure(replaceable);
 #ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(onDisk).constData(), QFile::encodeName(version).constData()) == 0)
-        return Result<QString>::success(version);
+    if (mayLink(onDisk) &&
+        ::link(QFile::encodeName(onDisk).constData(), QFile::encodeName(version).constData()) == 0)
+        return Result<KeptVersion>::success({version, true, true});
 #endif
 #ifdef Q_OS_WIN
     // A file with another name could be changed through it, and the version with it.
     if (hardLinkCount(onDisk) == 1 && makeHardLink(onDisk, version))
-        return Result<QString>::success(version);
+        return Result<KeptVersion>::success({version, true, true});
 #endif
-    if (!present().ok())
-        return Result<QString>::failure(present());
-    const Status copied = writeFileBytes(version, present().value());
-    return copied.ok() ? Result<QString>::success(version) : Result<QString>::failure(copied);
+    const Status copied = copyFileBytes(onDisk, version);
+    if (!copied.ok())
+        return Result<KeptVersion>::failure(copied);
+    makeReadOnly(version);
+    return Result<KeptVersion>::success({version, true, false});
 }
 
-void dropOldVersions(const QString &version)
+// Versions are read-only, and Windows deletes no read-only file: one with no other name is made
+// writable first.
+void removeVersion(const QString &version)
 {
-    const QString versions = QFileInfo(version).absolutePath();
-    for (const QString &old : versionNamesNewestFirst(versions).mid(KeptVersions))
-        std::ignore = removeFile(versions + u'/' + old);
+#ifdef Q_OS_WIN
+    if (hardLinkCount(version) == 1)
+        QFile::setPermissions(version, QFile::ReadOwner | QFile::WriteOwner);
+#endif
+    QFile::remove(version);
+}
+
+void dropOldVersions(const QString &versions)
+{
+    for (const VersionName &old : versionsNewestFirst(versions).mid(KeptVersions))
+        removeVersion(versions + u'/' + old.name);
+}
+
+// What can be prepared of the state change before the game file is replaced: new lines. A
+// deletion, and a file made anew, are done after it.
+Status prepareState(const ProgramFolder &folder, const std::optional<StateChange> &state,
+                    PreparedWrite &write)
+{
+    if (!state || !state->lines || state->anew)
+        return Status::success();
+    QDir().mkpath(folder.path());
+    return write.prepareLines(folder.filePath(state->name), *state->lines);
+}
+
+Status finishState(const ProgramFolder &folder, const std::optional<StateChange> &state, PreparedWrite &write)
+{
+    if (!state)
+        return Status::success();
+    if (!state->lines)
+        return folder.remove(state->name);
+    if (state->anew) {
+        const Status removed = folder.remove(state->name);
+        return removed.ok() ? folder.writeLines(state->name, *state->lines) : removed;
+    }
+    return write.commit();
+}
+
+// Replaces the game file with what `prepareGame` writes, keeping its present bytes as a version
+// first, together with the state change; `holdsAlready` says whether the file holds the new
+// bytes, so that nothing but the state file needs writing.
+Status replaceKeepingVersion(const ProgramFolder &folder, const QString &path,
+                             const std::function<bool(const QString &)> &holdsAlready,
+                             const std::function<Status(PreparedWrite &)> &prepareGame,
+                             const std::optional<StateChange> &state)
+{
+    const QString onDisk = pathOnDisk(path);
+    const bool exists = QFileInfo(onDisk).isFile();
+    const QString shown = QDir::toNativeSeparators(path);
+    PreparedWrite stateWrite;
+    if (exists && holdsAlready(onDisk)) {
+        const Status prepared = prepareState(folder, state, stateWrite);
+        return prepared.ok() ? finishState(folder, state, stateWrite) : prepared;
+    }
+#ifdef Q_OS_WIN
+    // A file held open by the game, or marked read-only, cannot be replaced; a version kept as a
+    // second name of it could then not be taken back.
+    if (const QString refusal = exists ? windowsRefusal(onDisk) : QString(); !refusal.isEmpty())
+        return Status::failure(QStringLiteral("Cannot write \"%1\": %2.").arg(shown, refusal));
+#endif
+    PreparedWrite game;
+    const Status prepared = prepareGame(game);
+    if (!prepared.ok())
+        return prepared;
+    const Status statePrepared = prepareState(folder, state, stateWrite);
+    if (!statePrepared.ok())
+        return Status::failure(
+            QStringLiteral("%1 \"%2\" was left as it was.").arg(statePrepared.error(), shown));
+
+    Result<KeptVersion> kept = Result<KeptVersion>::success({});
+    if (exists)
+        kept = keepVersion(folder, onDisk, path);
+    if (!kept.ok())
+        return Status::failure(QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be "
+                                              "kept as a version first. %2")
+                                   .arg(QDir::toNativeSeparators(onDisk), kept.error()));
+    const KeptVersion &version = kept.value();
+    const Status written = game.commit();
+    if (!written.ok()) {
+        // A version that shares the file's data must not stay when the file keeps its data.
+        if (version.made)
+            removeVersion(version.path);
+        return written;
+    }
+    if (version.linked)
+        makeReadOnly(version.path);
+    if (exists)
+        dropOldVersions(QFileInfo(version.path).absolutePath());
+
+    const Status stateWritten = finishState(folder, state, stateWrite);
+    if (stateWritten.ok())
+        return stateWritten;
+    const Status putBack = exists ? copyFileBytes(version.path, path) : removeFile(path);
+    return Status::failure(
+        putBack.ok()
+            ? QStringLiteral("%1 \"%2\" was put back as it was before.").arg(stateWritten.error(), shown)
+            : QStringLiteral("%1 \"%2\" could not be put back as it was: %3")
+                  .arg(stateWritten.error(), shown, putBack.error()));
 }
 
 } // namespace
@@ -137,70 +299,85 @@ QString pathOnDisk(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
 }
 
-Status replaceGameFile(const ProgramFolder &folder, const QString &path, const QByteArray &bytes)
+Status replaceGameFile(const ProgramFolder &folder, const QString &path, const QByteArray &bytes,
+                       const std::optional<StateChange> &state)
 {
-    const QString onDisk = pathOnDisk(path);
-    const QFileInfo file(onDisk);
-    if (file.isFile()) {
-        std::optional<Result<QByteArray>> before;
-        const auto present = [&]() -> const Result<QByteArray> & {
-            if (!before)
-                before = readFileBytes(onDisk);
-            return *before;
-        };
-        // The file holds the bytes already: writing them again would only wait for the disk.
-        if (file.size() == bytes.size()) {
-            if (!present().ok())
-                return present();
-            if (present().value() == bytes)
-                return Status::success();
-        }
-#ifdef Q_OS_WIN
-        // A file held open by the game, or marked read-only, cannot be replaced; a version kept as a
-        // second name of it could then not be taken back.
-        if (const QString refusal = windowsRefusal(onDisk); !refusal.isEmpty())
-            return Status::failure(
-                QStringLiteral("Cannot write \"%1\": %2.").arg(QDir::toNativeSeparators(path), refusal));
-#endif
-        const Result<QString> kept = keepVersion(folder, onDisk, file.size(), present);
-        if (!kept.ok())
-            return Status::failure(
-                QStringLiteral("Nothing was saved: the bytes \"%1\" holds now could not be "
-                               "kept as a version first. %2")
-                    .arg(QDir::toNativeSeparators(onDisk), kept.error()));
-        // A version that shares the file's data must not stay when the file keeps its data.
-        const Status written = writeFileBytes(path, bytes);
-        if (!kept.value().isEmpty() && written.ok())
-            dropOldVersions(kept.value());
-        else if (!kept.value().isEmpty())
-            QFile::remove(kept.value());
-        return written;
-    }
-    return writeFileBytes(path, bytes);
+    return replaceKeepingVersion(
+        folder, path,
+        [&](const QString &onDisk) {
+            // Writing the same bytes again would only wait for the disk.
+            if (QFileInfo(onDisk).size() != bytes.size())
+                return false;
+            const Result<QByteArray> present = readFileBytes(onDisk);
+            return present.ok() && present.value() == bytes;
+        },
+        [&](PreparedWrite &game) { return game.prepare(path, bytes); }, state);
 }
 
-Status replaceGameText(const ProgramFolder &folder, const QString &path, const QString &text)
+Status replaceGameText(const ProgramFolder &folder, const QString &path, const QString &text,
+                       const std::optional<StateChange> &state)
 {
     const Result<QByteArray> bytes = wholeTextBytes(path, text);
-    return bytes.ok() ? replaceGameFile(folder, path, bytes.value()) : Status(bytes);
+    return bytes.ok() ? replaceGameFile(folder, path, bytes.value(), state) : Status(bytes);
+}
+
+Status restoreVersion(const ProgramFolder &folder, const QString &path, const FileVersion &version)
+{
+    const QString kept = versionsOf(folder, pathOnDisk(path)) + u'/' + version.name;
+    QFile source(kept);
+    if (!source.open(QIODevice::ReadOnly))
+        return Status::failure(QStringLiteral("Cannot read \"%1\": %2.")
+                                   .arg(QDir::toNativeSeparators(kept), source.errorString()));
+    return replaceKeepingVersion(
+        folder, path, [&](const QString &onDisk) { return holdSameBytes(onDisk, kept); },
+        [&](PreparedWrite &game) {
+            return game.prepare(path, [&] {
+                const QByteArray part = source.read(1024 * 1024);
+                return source.error() == QFileDevice::NoError
+                           ? Result<QByteArray>::success(part)
+                           : Result<QByteArray>::failure(
+                                 QStringLiteral("Cannot read \"%1\": %2.")
+                                     .arg(QDir::toNativeSeparators(kept), source.errorString()));
+            });
+        },
+        std::nullopt);
 }
 
 QString shownBelow(const QString &gameFolder, const QString &file)
 {
-    const QString below = pathOnDisk(gameFolder) + u'/';
-    return QDir::toNativeSeparators(file.startsWith(below) ? file.mid(below.size()) : file);
+    for (const QString &folder :
+         {pathOnDisk(gameFolder), QDir::cleanPath(QFileInfo(gameFolder).absoluteFilePath())}) {
+        const QString below = folder + u'/';
+        if (file.startsWith(below))
+            return QDir::toNativeSeparators(file.mid(below.size()));
+    }
+    return QDir::toNativeSeparators(file);
 }
 
 QStringList filesWithVersions(const ProgramFolder &folder, const QString &gameFolder)
 {
-    const QString below = pathOnDisk(gameFolder) + u'/';
+    const QString onDisk = pathOnDisk(gameFolder) + u'/',
+                  given = QDir::cleanPath(QFileInfo(gameFolder).absoluteFilePath()) + u'/';
     QStringList files;
     const QDir versions(folder.filePath(VersionsFolder));
     for (const QString &key : versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (versionsNewestFirst(versions.filePath(key)).isEmpty())
+            continue;
         const Result<QByteArray> path = readFileBytes(versions.filePath(key + u'/' + PathFile), 64 * 1024);
         const QString file = path.ok() ? QString::fromUtf8(path.value()) : QString();
-        if (file.startsWith(below) && !versionNamesNewestFirst(versions.filePath(key)).isEmpty())
+        if (file.startsWith(onDisk)) {
             files << file;
+            continue;
+        }
+        const QString givenPaths = versions.filePath(key + u'/' + GivenPathsFile);
+        const QStringList paths =
+            QFileInfo::exists(givenPaths) ? readLines(givenPaths).value() : QStringList();
+        for (const QString &path : paths) {
+            if (path.startsWith(given) || path.startsWith(onDisk)) {
+                files << path;
+                break;
+            }
+        }
     }
     files.sort();
     return files;
@@ -210,10 +387,10 @@ QList<FileVersion> fileVersions(const ProgramFolder &folder, const QString &path
 {
     const QString versions = versionsOf(folder, pathOnDisk(path));
     QList<FileVersion> found;
-    for (const QString &name : versionNamesNewestFirst(versions)) {
-        QDateTime kept = QDateTime::fromString(name.left(TimeLength), TimeFormat);
+    for (const VersionName &name : versionsNewestFirst(versions)) {
+        QDateTime kept = QDateTime::fromString(name.time, TimeFormat);
         kept.setTimeSpec(Qt::UTC);
-        found.append({name, kept.toLocalTime(), QFileInfo(versions + u'/' + name).size()});
+        found.append({name.name, kept.toLocalTime(), QFileInfo(versions + u'/' + name.name).size()});
     }
     return found;
 }

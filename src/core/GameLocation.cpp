@@ -74,6 +74,11 @@ Result<std::optional<QString>> readStoredValue(const ProgramFolder &programFolde
     if (!lines.ok())
         return Value::failure(lines);
     const QString value = lines.value().value(0);
+    // No name of a folder or mod holds a NUL, which the system could not even pass on.
+    if (value.contains(QChar(u'\0')))
+        return Value::failure(
+            QStringLiteral("Cannot read \"%1\": it holds a NUL byte, so it is no stored name.")
+                .arg(QDir::toNativeSeparators(programFolder.filePath(name))));
     return Value::success(value.isEmpty() ? std::nullopt : std::optional<QString>(value));
 }
 

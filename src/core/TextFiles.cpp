@@ -8,10 +8,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -52,49 +55,152 @@ QString missingFolderReason(const QString &folder)
 #ifdef Q_OS_UNIX
 // Gives the new file the replaced one's owner and permissions, as an edit in place keeps them,
 // less set-user-ID and set-group-ID. Only a privileged writer may give a file to another user;
-// anyone else's replacement stays theirs, as a file they make does.
+// anyone else's replacement stays theirs, as a file they make does, but keeps the replaced
+// file's group where they belong to it, so that the others sharing the file can still read it.
 void keepOwnerAndMode(const QString &path, int handle)
 {
     struct stat replaced {};
     if (::stat(QFile::encodeName(path).constData(), &replaced) != 0)
         return;
-    std::ignore = ::fchown(handle, replaced.st_uid, replaced.st_gid);
+    if (::fchown(handle, replaced.st_uid, replaced.st_gid) != 0)
+        std::ignore = ::fchown(handle, uid_t(-1), replaced.st_gid);
     std::ignore = ::fchmod(handle, replaced.st_mode & 01777);
+}
+
+QString userName(uid_t user)
+{
+    const passwd *entry = ::getpwuid(user);
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString::number(user);
+}
+
+// Walks the path as the system does, link by link, and refuses the first link that belongs to
+// neither the user saving nor the owner of what it points to.
+Status followsOnlyTrustedLinks(const QString &path)
+{
+    QStringList pending = QFileInfo(path).absoluteFilePath().split(u'/', Qt::SkipEmptyParts);
+    std::reverse(pending.begin(), pending.end());
+    QString here;
+    // More links than the system follows end in its own error when the file is opened.
+    for (int links = 0; !pending.isEmpty() && links < 40;) {
+        const QString name = pending.takeLast();
+        if (name == u".")
+            continue;
+        if (name == u"..") {
+            here.truncate(std::max<qsizetype>(here.lastIndexOf(u'/'), 0));
+            continue;
+        }
+        const QString next = here + u'/' + name;
+        const QByteArray encoded = QFile::encodeName(next);
+        struct stat link {};
+        if (::lstat(encoded.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+            here = next;
+            continue;
+        }
+        struct stat target {};
+        const bool reached = ::stat(encoded.constData(), &target) == 0;
+        // A link of root's was made by the one user who could write anywhere anyway.
+        if (link.st_uid != ::geteuid() && link.st_uid != 0 && !(reached && target.st_uid == link.st_uid))
+            return Status::failure(failedTo(
+                "write", path,
+                QStringLiteral("the link \"%1\" on its way belongs to %2, who is neither you nor the "
+                               "owner of what it points to, so it is not followed")
+                    .arg(next, userName(link.st_uid))));
+        ++links;
+        QByteArray to(link.st_size > 0 ? link.st_size : PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(encoded.constData(), to.data(), to.size());
+        if (length < 0)
+            return Status::success();
+        const QString linkTarget = QFile::decodeName(to.left(length));
+        if (linkTarget.startsWith(u'/'))
+            here.clear();
+        QStringList steps = linkTarget.split(u'/', Qt::SkipEmptyParts);
+        std::reverse(steps.begin(), steps.end());
+        pending += steps;
+    }
+    return Status::success();
 }
 #endif
 
-// Writes through an unbuffered QSaveFile: a buffered one can report a successful commit
-// although the last flush ran out of disk space, leaving a truncated file behind.
-Status replaceFile(const QString &path, const QByteArray &bytes)
+} // namespace
+
+Status checkReplaceable(const QString &path)
 {
+#ifdef Q_OS_UNIX
+    const Status links = followsOnlyTrustedLinks(path);
+    if (!links.ok())
+        return links;
+#endif
     const QFileInfo target(path);
     if (target.isDir())
         return Status::failure(
             failedTo("write", path, QStringLiteral("a folder of that name is in its place")));
+    if (target.exists() && !target.isFile())
+        return Status::failure(failedTo("write", path, QStringLiteral("it is no regular file")));
     if (!QFileInfo(target.absolutePath()).isDir())
         return Status::failure(failedTo("write", path, missingFolderReason(target.absolutePath())));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Status::failure(failedTo("write", path, reasonFor(path, file.errorString())));
-#ifdef Q_OS_UNIX
-    if (target.exists())
-        keepOwnerAndMode(path, file.handle());
-#endif
-    errno = 0;
-    const qint64 written = file.write(bytes);
-    const int writeError = errno;
-    if (written != bytes.size() || file.error() != QFileDevice::NoError) {
-        // Qt reports a write that stopped part way (a full disk, a file size limit) as an
-        // unknown error; the system's own reason says what happened.
-        const QString reason = writeError ? qt_error_string(writeError) : file.errorString();
-        file.cancelWriting();
-        return Status::failure(failedTo("write", path, reason));
-    }
-    if (!file.commit())
-        return Status::failure(failedTo("write", path, reasonFor(path, file.errorString())));
     return Status::success();
 }
+
+PreparedWrite::PreparedWrite() = default;
+PreparedWrite::~PreparedWrite() = default;
+
+// Writes through an unbuffered QSaveFile: a buffered one can report a successful commit
+// although the last flush ran out of disk space, leaving a truncated file behind.
+Status PreparedWrite::prepare(const QString &path, const std::function<Result<QByteArray>()> &nextPart)
+{
+    file_.reset();
+    const Result<QString> resolved = resolvePath(path);
+    if (!resolved.ok())
+        return Status::failure(failedTo("write", path, resolved.error()));
+    const Status replaceable = checkReplaceable(resolved.value());
+    if (!replaceable.ok())
+        return replaceable;
+
+    path_ = path;
+    auto file = std::make_unique<QSaveFile>(resolved.value());
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Status::failure(failedTo("write", path, reasonFor(resolved.value(), file->errorString())));
+#ifdef Q_OS_UNIX
+    if (QFileInfo::exists(resolved.value()))
+        keepOwnerAndMode(resolved.value(), file->handle());
+#endif
+    for (Result<QByteArray> part = nextPart();; part = nextPart()) {
+        if (!part.ok())
+            return part;
+        if (part.value().isEmpty())
+            break;
+        errno = 0;
+        const qint64 written = file->write(part.value());
+        const int writeError = errno;
+        if (written != part.value().size() || file->error() != QFileDevice::NoError) {
+            // Qt reports a write that stopped part way (a full disk, a file size limit) as an
+            // unknown error; the system's own reason says what happened.
+            const QString reason = writeError ? qt_error_string(writeError) : file->errorString();
+            file->cancelWriting();
+            return Status::failure(failedTo("write", path, reason));
+        }
+    }
+    file_ = std::move(file);
+    return Status::success();
+}
+
+Status PreparedWrite::prepare(const QString &path, const QByteArray &bytes)
+{
+    QByteArray rest = bytes;
+    return prepare(path, [&] { return Result<QByteArray>::success(std::exchange(rest, QByteArray())); });
+}
+
+Status PreparedWrite::commit()
+{
+    if (!file_)
+        return Status::success();
+    const std::unique_ptr<QSaveFile> file = std::move(file_);
+    if (!file->commit())
+        return Status::failure(failedTo("write", path_, reasonFor(path_, file->errorString())));
+    return Status::success();
+}
+
+namespace {
 
 QStringList splitLines(const QString &text)
 {
@@ -146,10 +252,46 @@ Result<QByteArray> readFileBytes(const QString &path, qint64 limit)
 
 Status writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    const Result<QString> resolved = resolvePath(path);
-    if (!resolved.ok())
-        return Status::failure(failedTo("write", path, resolved.error()));
-    return replaceFile(resolved.value(), bytes);
+    PreparedWrite write;
+    const Status prepared = write.prepare(path, bytes);
+    return prepared.ok() ? write.commit() : prepared;
+}
+
+namespace {
+
+constexpr qint64 PartSize = 1024 * 1024;
+
+} // namespace
+
+Status copyFileBytes(const QString &source, const QString &path)
+{
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        return Status::failure(failedTo("read", source, from.errorString()));
+    PreparedWrite write;
+    const Status prepared = write.prepare(path, [&] {
+        const QByteArray part = from.read(PartSize);
+        return from.error() == QFileDevice::NoError
+                   ? Result<QByteArray>::success(part)
+                   : Result<QByteArray>::failure(failedTo("read", source, from.errorString()));
+    });
+    return prepared.ok() ? write.commit() : prepared;
+}
+
+bool holdSameBytes(const QString &one, const QString &other)
+{
+    QFile first(one), second(other);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly) ||
+        first.size() != second.size())
+        return false;
+    while (true) {
+        const QByteArray part = first.read(PartSize);
+        if (part != second.read(PartSize) || first.error() != QFileDevice::NoError ||
+            second.error() != QFileDevice::NoError)
+            return false;
+        if (part.isEmpty())
+            return true;
+    }
 }
 
 Status removeFile(const QString &path)
@@ -231,4 +373,10 @@ bool holdsLines(const QString &path, const QStringList &values)
 Status writeLines(const QString &path, const QStringList &values)
 {
     return holdsLines(path, values) ? Status::success() : writeFileBytes(path, lineRecordBytes(values));
+}
+
+Status PreparedWrite::prepareLines(const QString &path, const QStringList &values)
+{
+    file_.reset();
+    return holdsLines(path, values) ? Status::success() : prepare(path, lineRecordBytes(values));
 }

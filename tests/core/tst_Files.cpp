@@ -1,4 +1,5 @@
 #include "core/FileVersions.h"
+#include "core/GameLocation.h"
 #include "core/PathResolver.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFiles.h"
@@ -10,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -103,7 +105,8 @@ private slots:
     }
 
     // A child limited to 4 KiB files saves 8 KiB, less than a write buffer holds: the disk runs
-    // full in the last flush, which a buffered save would not notice. The system's reason is shown.
+    // full in the last flush, which a buffered save would not notice. The system's reason is shown,
+    // and the version kept first (a second name of the file's data) goes again.
     void fullDiskLeavesThePreviousFile()
     {
 #ifndef Q_OS_UNIX
@@ -113,12 +116,50 @@ private slots:
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
-            const Status written =
-                writeFileBytes(at("Mods/Desert/AI/BotNames.ai"), QByteArray(8 * 1024, 'x'));
+            const Status written = replaceGameFile(
+                ProgramFolder(at("full")), at("Mods/Desert/AI/BotNames.ai"), QByteArray(8 * 1024, 'x'));
             return written.error().endsWith("BotNames.ai\": File too large.");
         }));
         QCOMPARE(game_.read("Mods/Desert/AI/BotNames.ai"), QByteArray("old\r\n"));
         QCOMPARE(game_.entries().filter("AI/"), QStringList({"Mods/Desert/AI/BotNames.ai"}));
+        QCOMPARE(game_.entries().filter("full/").filter(".version"), QStringList());
+#endif
+    }
+
+    // A device, a pipe or a folder behind a link is never replaced; a link on the way, the file's
+    // or a folder's, is followed only where it belongs to the user saving, to root, or to the owner
+    // of what it points to. Links of another user are made only as root.
+    void writesFollowOnlyTrustedLinksToRegularFiles()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("Devices, pipes and the owners of links are Unix ones.");
+#else
+        const uid_t me = geteuid(), other = 65534;
+        game_.write("Links/own.ai", "own");
+        game_.write("Links/theirs/x.ai", "theirs");
+        QVERIFY(mkfifo(QFile::encodeName(at("Links/fifo")), 0600) == 0 &&
+                chown(QFile::encodeName(at("Links/theirs")), other, -1) == (me == 0 ? 0 : -1) &&
+                chown(QFile::encodeName(at("Links/theirs/x.ai")), other, -1) == (me == 0 ? 0 : -1));
+        const QString planted =
+            "Cannot write \"%1\": the link \"" + at("Links/%2") +
+            "\" on its way belongs to nobody, who is neither you nor the owner of what it "
+            "points to, so it is not followed.";
+        for (const auto &[link, target, owner, written, message] :
+             QList<std::tuple<QString, QString, uid_t, QString, QString>>{
+                 {"fifo.ai", "fifo", me, "fifo.ai", "Cannot write \"%1\": it is no regular file."},
+                 {"mine.ai", "own.ai", me, "mine.ai", ""},
+                 {"planted.ai", "own.ai", other, "planted.ai", planted.arg("%1", "planted.ai")},
+                 {"dir", "theirs", other, "dir/x.ai", ""},
+                 {"up", ".", other, "up/own.ai", planted.arg("%1", "up")}}) {
+            const QByteArray path = QFile::encodeName(at("Links/" + link));
+            if (owner != me && me != 0)
+                continue;
+            QVERIFY(symlink(QFile::encodeName(target), path) == 0 && lchown(path, owner, -1) == 0);
+            QCOMPARE(replaceGameFile(program_, at("Links/" + written), link.toUtf8()).error(),
+                     QString(message).arg(at("Links/" + written)));
+        }
+        QVERIFY(game_.read("Links/own.ai") == "mine.ai" && !QFileInfo(at("Links/fifo")).isFile() &&
+                (me != 0 || game_.read("Links/theirs/x.ai") == "dir"));
 #endif
     }
 
@@ -168,6 +209,14 @@ private slots:
             QCOMPARE(game_.read("state.ini"), bytes);
             QCOMPARE(readLines(at("state.ini")).value(), values);
         }
+        // A stored location is both files or neither; a stored name never holds a NUL.
+        QVERIFY(QDir().mkpath(at("first/dirMod.ini")) &&
+                !storeGameLocation(ProgramFolder(at("first")), {at("Game"), "Desert"}).ok() &&
+                !QFileInfo::exists(at("first/dir.ini")));
+        game_.write("first/dir.ini", QByteArray("/x\0y\r\n", 6));
+        QCOMPARE(readStoredLocation(ProgramFolder(at("first"))).error(),
+                 "Cannot read \"" + at("first/dir.ini") +
+                     "\": it holds a NUL byte, so it is no stored name.");
     }
 
     // A replaced file keeps its owner (where the writer may give it away) and its permissions,
@@ -184,6 +233,21 @@ private slots:
         QVERIFY(chown(path, owner, gid_t(-1)) == 0 && chmod(path, 06444) == 0 &&
                 writeFileBytes(at("owned.ai"), "new").ok() && stat(path, &replaced) == 0);
         QVERIFY(replaced.st_uid == owner && (replaced.st_mode & 07777) == 0444);
+        if (owner == geteuid())
+            return;
+        // A member of the file's group who is not its owner keeps the group, so the others still read it.
+        game_.write("Shared/shared.ai", "old");
+        const QByteArray shared = QFile::encodeName(at("Shared/shared.ai")),
+                         folder = QFile::encodeName(at("Shared"));
+        const gid_t group = 4242;
+        QVERIFY(chown(folder, 0, group) == 0 && chmod(folder, 0770) == 0 && chown(shared, 0, group) == 0 &&
+                chmod(shared, 0660) == 0 && chmod(QFile::encodeName(game_.path()), 0711) == 0);
+        QVERIFY(holdsInChild([&] {
+            return setgroups(1, &group) == 0 && setgid(65534) == 0 && setuid(65534) == 0 &&
+                   writeFileBytes(at("Shared/shared.ai"), "new").ok();
+        }));
+        QVERIFY(stat(shared, &replaced) == 0 && replaced.st_uid == 65534 && replaced.st_gid == group &&
+                (replaced.st_mode & 07777) == 0660);
 #endif
     }
 
@@ -212,12 +276,30 @@ private slots:
         QCOMPARE(kept(names), QList<QByteArray>({"last", big, "lone\rCR\r\n", everyByte(), "old\r\n"}));
         QCOMPARE(filesWithVersions(program, at("Game")), QStringList{names});
         QCOMPARE(kept(other), QList<QByteArray>{"other\r\n"});
-        QVERIFY(replaceGameFile(program, names, kept(names).at(1)).ok());
+        QVERIFY(restoreVersion(program, names, fileVersions(program, names).at(1)).ok());
         QVERIFY(game_.read("Game/Mods/Desert/AI/BotNames.ai") == big && kept(names).first() == "case");
+        // The order of keeping, not the clock, says which are the last: a version an earlier
+        // release named by a time still to come counts as kept before them.
+        const QString folder =
+            "versions/versions/" + QCryptographicHash::hash(names.toUtf8(), QCryptographicHash::Sha1).toHex();
+        game_.write(folder + "/20991231T235959999-0000000001-000000.version", "earlier");
         for (int i = 0; i < 20; ++i)
             QVERIFY(replaceGameFile(program, names, QByteArray::number(i)).ok());
         QCOMPARE(kept(names).size(), 20);
         QCOMPARE(kept(names).first() + kept(names).last(), "18" + big);
+#ifdef Q_OS_UNIX
+        // A file with another name is kept as a copy, which a write to that name leaves alone;
+        // no version may be written to. (Windows: tst_WindowsFiles.)
+        QVERIFY(link(QFile::encodeName(names), QFile::encodeName(at("second"))) == 0 &&
+                replaceGameFile(program, names, "20").ok());
+        game_.write("second", "changed");
+        QCOMPARE(kept(names).first(), "19");
+        for (const QString &version : QDir(at(folder)).entryList({"*.version"})) {
+            struct stat kept {};
+            QVERIFY(stat(QFile::encodeName(at(folder + "/" + version)), &kept) == 0 &&
+                    (kept.st_mode & 07777) == 0444);
+        }
+#endif
         // Where no version can be kept, the file is not replaced, and the failure says why.
         game_.write("blocked/versions", "");
         const Status refused = replaceGameFile(ProgramFolder(at("blocked")), names, "new");
@@ -225,7 +307,14 @@ private slots:
             refused.error().startsWith("Nothing was saved: the bytes \"" + QDir::toNativeSeparators(names)) &&
                 refused.error().contains("does not exist"),
             qPrintable(refused.error()));
-        QCOMPARE(game_.read("Game/Mods/Desert/AI/BotNames.ai"), "19");
+#ifdef Q_OS_UNIX
+        QCOMPARE(game_.read("Game/Mods/Desert/AI/BotNames.ai"), "20");
+        // A file reached through a link out of the game folder is listed under the path given.
+        const QString linked = at("Game/Mods/Linked/AI/BotNames.ai");
+        QVERIFY(QFile::link(at("Other/Mods/Desert"), at("Game/Mods/Linked")) &&
+                replaceGameFile(program, linked, "linked").ok());
+        QCOMPARE(filesWithVersions(program, at("Game")), QStringList({names, linked}));
+#endif
     }
 
     // What the versions window shows of a version against the file now.
@@ -239,14 +328,43 @@ private slots:
             QCOMPARE(firstDifference(version, now), shown);
     }
 
-    // Another writer holds the lock: the steps do not run, and the failure says why.
-    void aHeldLockIsReportedNotWaitedFor()
+    // Another writer holds the lock: the steps do not run, and the failure names it. A lock file
+    // that names no process is taken over at once, and the next writer removes what a killed one
+    // left; a writer waits for the lock up to ten seconds.
+    void theLockIsHeldByOneWriterAtATime()
     {
         const ProgramFolder folder(at("program"));
+        const auto done = [] { return Status::success(); };
         const Status outer = folder.whileLocked([&] {
             return folder.whileLocked([] { return Status::failure("ran"); }, std::chrono::milliseconds(0));
         });
-        QVERIFY(outer.error().contains("another Vantrax Editor or vantrax call is saving"));
+        QVERIFY2(outer.error().contains(QString("another Vantrax Editor or vantrax call is saving in \"%1\" "
+                                                "(process %2) and")
+                                            .arg(folder.path())
+                                            .arg(getpid())),
+                 qPrintable(outer.error()));
+        for (const char *file :
+             {"vantrax.lock", "Score.ini.aB3dE9", "versions/k/file.Xy12Z9", "Score.ini.keep"})
+            game_.write(QString("program/") + file, "");
+        QFile killed(at("program/vantrax.lock"));
+        QVERIFY(
+            killed.open(QIODevice::ReadWrite) &&
+            killed.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        QVERIFY(folder.whileLocked(done, std::chrono::milliseconds(0)).ok());
+        QCOMPARE(game_.entries().filter(QRegularExpression("program/(Score|versions/k/)")),
+                 QStringList({"program/Score.ini.keep"}));
+        QSemaphore held;
+        std::unique_ptr<QThread> holder(QThread::create([&] {
+            std::ignore = folder.whileLocked([&] {
+                held.release();
+                QThread::msleep(1500);
+                return Status::success();
+            });
+        }));
+        holder->start();
+        held.acquire();
+        QVERIFY(folder.whileLocked(done).ok());
+        holder->wait();
     }
 };
 

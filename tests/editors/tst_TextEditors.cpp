@@ -121,6 +121,7 @@ private slots:
         QTest::keyClick(editor->rtb, Qt::Key_Return, Qt::ShiftModifier);
         trigger(editor, "mnuFileSave");
         QCOMPARE(run.games.read(saved), QByteArray("one\r\r\ntwo\rthree\r\nfour\r\nfive\r\n\r\n"));
+        QVERIFY(!editor->rtb->document()->isModified());
         if (!file.isEmpty()) {
             trigger(editor, reset);
             const QByteArray stock = stockBytes(QFileInfo(file).fileName());
@@ -300,7 +301,7 @@ private slots:
                 << QString(window) << QString(action) << int(answer) << savable;
         };
         const std::tuple<Answer, const char *> answers[] = {{Cancel, "Cancel"}, {No, "No"}, {Yes, "Yes"}};
-        for (const char *action : {"mnuFileNew", "mnuFileLoad", "mnuFileTweak", "close box"})
+        for (const char *action : {"mnuFileNew", "mnuFileLoad", "mnuFileTweak", "close box", "exit"})
             for (const auto &[answer, name] : answers)
                 row("frmTweak", action, answer, name, true);
         // Yes for a text without a file asks for a name, and for a mod without a folder fails to

@@ -195,8 +195,8 @@ private slots:
         row("frmScore2", "Command2", false);
         row("frmScore2", "Command2", true);
     }
-    // A folder in place of the game file or the state file: the failure names the file, the window
-    // keeps its values, the state file is written or deleted only after the game file.
+    // A folder in place of the game file or the state file: the failure names the file (both, for
+    // the state file), the window keeps its values, and neither file changes.
     void failuresAreShownAndChangeNothingElse()
     {
         QFETCH(QString, window);
@@ -225,9 +225,23 @@ private slots:
         QVERIFY(run.find(window) == editor && editor->isVisible());
         QCOMPARE(shown(editor), before);
         if (stateBlocked)
-            QVERIFY(run.games.read(run.gameFile(window)) != game);
+            QVERIFY(run.games.read(run.gameFile(window)) == game &&
+                    run.prompts.messages[0].text.contains(run.gameFile(window), Qt::CaseInsensitive));
         else
             QCOMPARE(run.programFolder.read(stateFile), state);
+    }
+
+    // A save waits for the writers' lock (here for its ten seconds) and, not given it, writes nothing.
+    void aSaveWaitsForTheWritersLock()
+    {
+        Run run;
+        QWidget *editor = run.open("frmStrategies");
+        QLockFile otherWriter(run.programFolder.filePath("vantrax.lock"));
+        QVERIFY(otherWriter.tryLock(0));
+        press(editor, "Command1");
+        QVERIFY(
+            run.prompts.messages.value(0).text.contains("another Vantrax Editor or vantrax call is saving") &&
+            run.games.read(run.gameFile("frmStrategies")).isNull());
     }
 
     // What the game reads as a score and as a weight. A value it may not read is saved only after a

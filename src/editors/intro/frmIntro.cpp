@@ -62,11 +62,12 @@ void frmIntro::cmdRemove_Click()
     // With no option selected (the state file can leave it so) the script stays as it is.
     const qsizetype chosen = selected.indexOf(true);
     const QString file = currentGameLocation(app_).modFile(IntroScriptFile);
-    app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = chosen < 0 ? Status::success()
-                                          : replaceGameText(app_.programFolder(), file,
-                                                            introScript(static_cast<IntroOption>(chosen)));
-        return written.ok() ? SaveValues(selected) : written;
+    const ProgramFolder &folder = app_.programFolder();
+    app_.succeeded(this, folder.whileLocked([&] {
+        const StateChange state = SaveValues(selected);
+        return chosen < 0
+                   ? folder.writeLines(state.name, *state.lines)
+                   : replaceGameText(folder, file, introScript(static_cast<IntroOption>(chosen)), state);
     }));
 }
 
@@ -86,7 +87,7 @@ void frmIntro::LoadValues()
         setOption(options().at(i), shown == static_cast<IntroOption>(i));
 }
 
-Status frmIntro::SaveValues(const QList<bool> &selected)
+StateChange frmIntro::SaveValues(const QList<bool> &selected)
 {
-    return app_.programFolder().writeLines(IntroStore, introStoreLines(selected));
+    return {IntroStore, introStoreLines(selected)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileVersions.h"
 #include "core/Result.h"
 
 #include <QList>
@@ -31,7 +32,8 @@ private:
     QList<QRadioButton *> options() const { return {optEscTrue, optComplete, optReset}; }
     void setOption(QRadioButton *option, bool selected);
     void LoadValues();
-    Status SaveValues(const QList<bool> &selected);
+    // The state file the save writes with the game file.
+    static StateChange SaveValues(const QList<bool> &selected);
 
     Application &app_;
     QButtonGroup *optionGroup_;

@@ -101,9 +101,7 @@ void Form1::Command1_Click()
 {
     const QString file = currentGameLocation(app_).gameFile(AIDefaultFile);
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written =
-            replaceGameText(app_.programFolder(), file, composeAIDefault(Slider1->value()));
-        return written.ok() ? SaveValues() : written;
+        return replaceGameText(app_.programFolder(), file, composeAIDefault(Slider1->value()), SaveValues());
     }));
 }
 
@@ -141,7 +139,7 @@ void Form1::LoadValues()
     Slider1->setValue(storedMaxBots(app_.programFolder()));
 }
 
-Status Form1::SaveValues()
+StateChange Form1::SaveValues() const
 {
-    return app_.programFolder().writeLines(MaxBotsStore, {QString::number(Slider1->value())});
+    return {MaxBotsStore, QStringList{QString::number(Slider1->value())}};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileVersions.h"
 #include "core/Result.h"
 
 #include <QWidget>
@@ -45,7 +46,8 @@ protected:
 
 private:
     void LoadValues();
-    Status SaveValues();
+    // The state file the save writes with the game file.
+    StateChange SaveValues() const;
 
     Application &app_;
 };

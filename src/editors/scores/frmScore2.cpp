@@ -83,9 +83,9 @@ void frmScore2::LoadValues()
     showValues(storedScores(app_.programFolder()));
 }
 
-Status frmScore2::SaveValues()
+StateChange frmScore2::SaveValues() const
 {
-    return app_.programFolder().writeLines(ScoreStateFile, scoreStateLines(values()));
+    return {ScoreStateFile, scoreStateLines(values())};
 }
 
 // The values are remembered only once the module holds them.
@@ -105,8 +105,7 @@ void frmScore2::Command1_Click()
     if (!app_.savesAnyway(this, captioned, isScoreNumber, file))
         return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = replaceGameText(app_.programFolder(), file, txtFinal);
-        return written.ok() ? SaveValues() : written;
+        return replaceGameText(app_.programFolder(), file, txtFinal, SaveValues());
     }));
 }
 
@@ -118,9 +117,8 @@ void frmScore2::Command2_Click()
 {
     const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);
     if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
-            const Status written =
-                replaceGameText(app_.programFolder(), file, composeScoringModule(ScoreValues()));
-            return written.ok() ? app_.programFolder().remove(ScoreStateFile) : written;
+            return replaceGameText(app_.programFolder(), file, composeScoringModule(ScoreValues()),
+                                   StateChange{ScoreStateFile, std::nullopt});
         })))
         return;
     QWidget *owner = parentWidget();

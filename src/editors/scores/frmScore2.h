@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileVersions.h"
 #include "core/Result.h"
 #include "editors/scores/ScoringModule.h"
 
@@ -44,7 +45,8 @@ private:
     ScoreValues values() const;
     void showValues(const ScoreValues &values);
     void LoadValues();
-    Status SaveValues();
+    // The state file the save writes with the game file.
+    StateChange SaveValues() const;
 
     Application &app_;
 };

@@ -139,9 +139,9 @@ void frmStrategies::LoadValues()
     showValues(storedStrategies(app_.programFolder()));
 }
 
-Status frmStrategies::SaveValues()
+StateChange frmStrategies::SaveValues() const
 {
-    return app_.programFolder().writeLines(StrategiesStateFile, strategyStateLines(values()));
+    return {StrategiesStateFile, strategyStateLines(values())};
 }
 
 // The values are remembered only once the script holds them.
@@ -155,8 +155,7 @@ void frmStrategies::Command1_Click()
     if (!app_.savesAnyway(this, captioned, isStrategyNumber, file))
         return;
     app_.succeeded(this, app_.programFolder().whileLocked([&] {
-        const Status written = replaceGameText(app_.programFolder(), file, txtFinal);
-        return written.ok() ? SaveValues() : written;
+        return replaceGameText(app_.programFolder(), file, txtFinal, SaveValues());
     }));
 }
 
@@ -168,8 +167,8 @@ void frmStrategies::Command2_Click()
     const QString file = currentGameLocation(app_).modFile(StrategiesFileSuffix);
     // A state file left behind would bring the old values back into the new window.
     if (!app_.succeeded(this, app_.programFolder().whileLocked([&] {
-            const Status written = replaceGameText(app_.programFolder(), file, txtReset);
-            return written.ok() ? app_.programFolder().remove(StrategiesStateFile) : written;
+            return replaceGameText(app_.programFolder(), file, txtReset,
+                                   StateChange{StrategiesStateFile, std::nullopt});
         })))
         return;
     QWidget *owner = parentWidget();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileVersions.h"
 #include "core/Result.h"
 #include "editors/strategies/StrategiesFile.h"
 
@@ -61,7 +62,8 @@ private:
     void addTab(const QString &caption, const std::array<QLabel **, 3> &labels,
                 const std::array<QLineEdit *, 3> &fields);
     void LoadValues();
-    Status SaveValues();
+    // The state file the save writes with the game file.
+    StateChange SaveValues() const;
 
     Application &app_;
     // Each field with its tab's and row's captions, such as "Guard Agression", in tab order.

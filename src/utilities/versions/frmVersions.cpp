@@ -128,16 +128,13 @@ void frmVersions::cmdRestore_Click()
         return;
     const FileVersion version{chosen->data(0, PathRole).toString(), {}, 0};
     const ProgramFolder &folder = app_.programFolder();
-    const Status restored = folder.whileLocked([&] {
-        const Result<QByteArray> bytes = versionBytes(folder, file, version);
-        return bytes.ok() ? replaceGameFile(folder, file, bytes.value()) : Status(bytes);
-    });
+    const Status restored = folder.whileLocked([&] { return restoreVersion(folder, file, version); });
     if (!app_.succeeded(this, restored))
         return;
     const WindowRegistry &windows = app_.windows();
     for (TextEditorWindow *editor : std::initializer_list<TextEditorWindow *>{
              windows.find<frmBotNames>(), windows.find<frmScore>(), windows.find<frmTweak>()}) {
-        if (!editor || editor->shownFile().isEmpty() || pathOnDisk(editor->shownFile()) != file)
+        if (!editor || editor->shownFile().isEmpty() || pathOnDisk(editor->shownFile()) != pathOnDisk(file))
             continue;
         if (editor->rtb->document()->isModified() &&
             app_.prompts().messageBox(this,

@@ -11,13 +11,19 @@ QString absoluteFolder(const QString &folder)
     return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 }
 
-Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored)
+Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored,
+                            const QString &gameFolder)
 {
-    if (!parser.isSet(QStringLiteral("mod")))
-        return Result<QString>::success(stored.modName.value_or(DefaultModName));
-    const QString mod = parser.value(QStringLiteral("mod"));
-    const Status usable = checkLocation(GameLocation{QString(), mod});
-    return usable.ok() ? Result<QString>::success(mod) : Result<QString>::failure(usable);
+    if (!parser.isSet(QStringLiteral("mod"))) {
+        const bool storedHere =
+            stored.modName && testModFolder(GameLocation{gameFolder, *stored.modName}).ok();
+        return Result<QString>::success(storedHere ? *stored.modName : DefaultModName);
+    }
+    const GameLocation location{gameFolder, parser.value(QStringLiteral("mod"))};
+    Status usable = checkLocation(location);
+    if (usable.ok())
+        usable = testModFolder(location);
+    return usable.ok() ? Result<QString>::success(location.modName) : Result<QString>::failure(usable);
 }
 
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored)
@@ -28,22 +34,29 @@ Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocat
         return Result<GameLocation>::failure(
             QStringLiteral("no game folder is stored; give one with --game <folder> or store one with "
                            "\"vantrax location set <folder>\""));
-    const Result<QString> mod = callModName(parser, stored);
-    if (!mod.ok())
-        return Result<GameLocation>::failure(mod);
-    const GameLocation location{absoluteFolder(parser.isSet(QStringLiteral("game"))
-                                                   ? parser.value(QStringLiteral("game"))
-                                                   : *stored.gameFolder),
-                                mod.value()};
-    const Status usable = checkLocation(location);
+    const QString gameFolder = absoluteFolder(
+        parser.isSet(QStringLiteral("game")) ? parser.value(QStringLiteral("game")) : *stored.gameFolder);
+    const Status usable = checkLocation(GameLocation{gameFolder, DefaultModName});
     if (!usable.ok())
         return Result<GameLocation>::failure(usable);
-    const Status test = testGameFolder(location.gameFolder);
+    const Status test = testGameFolder(gameFolder);
     if (!test.ok())
-        return Result<GameLocation>::failure(
-            QStringLiteral("\"%1\" is no game installation: %2")
-                .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
-    return Result<GameLocation>::success(location);
+        return Result<GameLocation>::failure(QStringLiteral("\"%1\" is no game installation: %2")
+                                                 .arg(QDir::toNativeSeparators(gameFolder), test.error()));
+    const Result<QString> mod = callModName(parser, stored, gameFolder);
+    if (!mod.ok())
+        return Result<GameLocation>::failure(mod);
+    return Result<GameLocation>::success(GameLocation{gameFolder, mod.value()});
+}
+
+Result<std::optional<GameLocation>> valuesLocation(const CommandParser &parser, const StoredLocation &stored,
+                                                   bool writes)
+{
+    using Found = Result<std::optional<GameLocation>>;
+    if (!writes && !parser.isSet(QStringLiteral("game")) && !stored.gameFolder)
+        return Found::success(std::nullopt);
+    const Result<GameLocation> location = callLocation(parser, stored);
+    return location.ok() ? Found::success(location.value()) : Found::failure(location);
 }
 
 int deliverWholeText(const Call &call, const CommandParser &parser, const QString &path, const QString &text,

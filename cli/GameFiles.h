@@ -17,14 +17,22 @@
 // absolute, without "." or ".." steps.
 QString absoluteFolder(const QString &folder);
 
-// The mod of one call: --mod when given, else the stored mod, else the game's own "Vantrax".
-// Fails for a --mod that is not one folder below "mods".
-Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored);
+// The mod of one call in the game folder: --mod when given, else the stored mod where it has a
+// folder there, else the game's own "Vantrax". Fails for a --mod that is not one folder below
+// "mods", or that has no folder there.
+Result<QString> callModName(const CommandParser &parser, const StoredLocation &stored,
+                            const QString &gameFolder);
 
 // The game location of one call: --game when given, else the stored folder, with the call's
 // mod. Fails when there is neither, when checkLocation refuses them, or when the folder is no
 // game installation (the test of the selection window's Select).
 Result<GameLocation> callLocation(const CommandParser &parser, const StoredLocation &stored);
+
+// The location whose game files hold the values a call keeps or prints: the call's location; for
+// a call that only prints, none where no game folder is given or stored (the stored values then
+// stand alone).
+Result<std::optional<GameLocation>> valuesLocation(const CommandParser &parser, const StoredLocation &stored,
+                                                   bool writes);
 
 // Writes the whole-text file, keeping the bytes it replaces as a version, with the state change
 // (which stores the values); with --stdout prints the file's bytes instead and does neither. A

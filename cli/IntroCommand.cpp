@@ -18,8 +18,9 @@ int runIntro(const Call &call)
         QStringLiteral("The intro movies, as the editor's \"Remove intro\" sets them: \"skip\" makes every\n"
                        "movie skippable with Esc, \"remove\" plays none, \"reset\" writes the game's own\n"
                        "script. Writes the selected mod's Init.con, then stores the choice. Without a\n"
-                       "value, prints the stored choice as \"intro=<choice>\" (\"skip\" when none is\n"
-                       "stored, \"none\" when the stored states select no option)."));
+                       "value, prints the choice as \"intro=<choice>\": the script Init.con is, where it\n"
+                       "is one of the three, else the stored choice (\"skip\" when none is stored,\n"
+                       "\"none\" when the stored states select no option)."));
     parser.addLocationOptions();
     parser.addStdoutOption();
     if (const std::optional<int> done = parser.parse(call.arguments, call.console))
@@ -27,7 +28,11 @@ int runIntro(const Call &call)
 
     const QStringList values = parser.positional();
     if (values.isEmpty()) {
-        const std::optional<IntroOption> shown = storedIntroOption(call.programFolder);
+        const Result<std::optional<GameLocation>> location = valuesLocation(parser, call.stored, false);
+        if (!location.ok())
+            return parser.refuse(call.console, location.error());
+        const QString path = location.value() ? location.value()->modFile(IntroScriptFile) : QString();
+        const std::optional<IntroOption> shown = currentIntroOption(call.programFolder, path).values;
         call.console.print(QStringLiteral("intro=") +
                            (shown ? OptionNames.at(int(*shown)) : QStringLiteral("none")));
         return Succeeded;

@@ -2,10 +2,7 @@
 #include "Commands.h"
 #include "GameFiles.h"
 
-#include "core/PathResolver.h"
-
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -15,7 +12,7 @@ int printLocation(const CommandParser &parser, const Call &call)
         return parser.refuse(call.console,
                              QStringLiteral("no game folder is stored; store one with \"vantrax "
                                             "location set <folder>\""));
-    const Result<QString> mod = callModName(parser, call.stored);
+    const Result<QString> mod = callModName(parser, call.stored, *call.stored.gameFolder);
     if (!mod.ok())
         return parser.refuse(call.console, mod.error());
     call.console.print(QStringLiteral("game=") + QDir::toNativeSeparators(*call.stored.gameFolder));
@@ -28,9 +25,11 @@ int storeLocation(const CommandParser &parser, const Call &call, const QString &
 {
     if (folder.isEmpty())
         return parser.refuse(call.console, QStringLiteral("\"set\" needs a game folder, not an empty name"));
-    const Result<QString> mod = callModName(parser, call.stored);
-    const GameLocation location{absoluteFolder(folder), mod.value()};
-    const Status usable = mod.ok() ? checkLocation(location) : Status(mod);
+    const QString gameFolder = absoluteFolder(folder);
+    const QString mod = parser.isSet(QStringLiteral("mod")) ? parser.value(QStringLiteral("mod"))
+                                                            : call.stored.modName.value_or(DefaultModName);
+    const GameLocation location{gameFolder, mod};
+    const Status usable = checkLocation(location);
     if (!usable.ok())
         return parser.refuse(call.console, usable.error());
     const Status test = testGameFolder(location.gameFolder);
@@ -39,12 +38,9 @@ int storeLocation(const CommandParser &parser, const Call &call, const QString &
                              QStringLiteral("\"%1\" is no game installation: %2")
                                  .arg(QDir::toNativeSeparators(location.gameFolder), test.error()));
     // Every later write would fail on a mod without a folder.
-    const Result<QString> modFolder = resolvePath(location.modFile(QString()));
-    if (!modFolder.ok() || !QFileInfo(modFolder.value()).isDir())
-        return parser.refuse(
-            call.console, QStringLiteral("the mod \"%1\" has no folder in \"%2\"")
-                              .arg(location.modName,
-                                   QDir::toNativeSeparators(location.gameFolder + QStringLiteral("/mods"))));
+    const Status modFolder = testModFolder(location);
+    if (!modFolder.ok())
+        return parser.refuse(call.console, modFolder.error());
     if (!call.locked)
         return NeedsLock;
     const Status stored = storeGameLocation(call.programFolder, location);

@@ -12,8 +12,9 @@ int runMaxBots(const Call &call)
         QStringLiteral("The number of bots the game spawns, as the editor's \"Change Max Bots\" sets it.\n"
                        "<count> is a whole number from 0 to 256; --reset takes the stock count, 16. The\n"
                        "count is written into the stock mod's AI/AIDefault.ai (whichever mod is\n"
-                       "selected), then stored. Without a value, prints the stored count as\n"
-                       "\"max-bots=<count>\" (16 when none is stored)."));
+                       "selected), then stored. Without a value, prints the count as \"max-bots=<count>\":\n"
+                       "that of AI/AIDefault.ai where its last setMaxNBots line is one this program\n"
+                       "writes, else the stored count (16 when none is stored)."));
     parser.addOption(
         QCommandLineOption(QStringLiteral("reset"), QStringLiteral("Write the stock count, 16.")));
     parser.addLocationOptions();
@@ -27,7 +28,12 @@ int runMaxBots(const Call &call)
         return parser.refuse(
             call.console, QStringLiteral("expected one count or --reset, not \"%1\"").arg(values.join(u' ')));
     if (values.isEmpty() && !reset) {
-        call.console.print(QStringLiteral("max-bots=%1").arg(storedMaxBots(call.programFolder)));
+        const Result<std::optional<GameLocation>> location = valuesLocation(parser, call.stored, false);
+        if (!location.ok())
+            return parser.refuse(call.console, location.error());
+        const QString path = location.value() ? location.value()->gameFile(AIDefaultFile) : QString();
+        call.console.print(
+            QStringLiteral("max-bots=%1").arg(currentMaxBots(call.programFolder, path).values));
         return Succeeded;
     }
 

@@ -2,6 +2,7 @@
 
 #include "app/Accessibility.h"
 #include "app/Prompts.h"
+#include "core/PathResolver.h"
 
 #include <QDir>
 
@@ -36,7 +37,7 @@ bool Application::savesAnyway(QWidget *parent, const QList<std::pair<QString, QS
             continue;
         const QString question =
             QStringLiteral("%1 \"%2\" is not a number. The game may not read %3. Save anyway?")
-                .arg(caption, value, QDir::toNativeSeparators(file));
+                .arg(caption, value, QDir::toNativeSeparators(pathAsFound(file)));
         return prompts_.messageBox(parent, question, Prompts::YesNo | Prompts::Exclamation) == Prompts::Yes;
     }
     return true;

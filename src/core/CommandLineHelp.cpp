@@ -18,10 +18,13 @@ Commands:
                                    have its folder below mods.
   max-bots [<count> | --reset]     The number of bots, 0 to 256 (stock: 16).
   strategies [--guard A,T,D] [--attack-enemy A,T,D] [--attack-neutral A,T,D] [--defend A,T,D]
-  strategies --reset               The bots' four strategies: aggression, attacks, defences.
+                                   The bots' four strategies: aggression, attacks, defences.
+  strategies --reset               The stock strategies.
   scores [kill=1] [teamkill=-3] [suicide=-2] [revive=1] [heal=1] [resupply=1] [repair=1]
-  scores --reset                   The seven score values, at most three characters each.
-  intro skip | remove | reset      The intro movies: skippable with Esc, removed, or stock.
+                                   The seven score values, at most three characters each.
+  scores --reset                   The stock score values.
+  intro skip | remove | reset      The intro movies: skippable with Esc, removed, or
+                                   stock.
   bot-names [--from <file> | --reset]
                                    The computer players' names.
   score-module [--from <file> | --reset]
@@ -31,8 +34,9 @@ Commands:
   restore <file> [--version <n>]   Write a kept version back (the newest unless given).
 
 A command without values prints the current ones, one per line as name=value (the text
-commands print the stock mod's file). Values not given keep the stored ones. Scores and
-strategy weights that are not numbers, which the game may not read, are refused unless
+commands print the stock mod's file). Values not given keep those of the game file the
+command writes, where it holds them all as vantrax writes them, else the stored ones. Scores
+and strategy weights that are not numbers, which the game may not read, are refused unless
 --force is given.
 "vantrax <command> --help" describes a command and its values.
 
@@ -59,20 +63,51 @@ cannot hold, a number the game may not read without --force (nothing was written
 
 Examples:
   vantrax location set /srv/orvanthe --mod Desert
-  vantrax max-bots 32
+                                   Store the game folder and the mod.
+  vantrax max-bots 32              Let the game spawn up to 32 bots.
   vantrax strategies --guard 0,0,4 --defend 0,1,3
+                                   Set two of the four strategies.
   vantrax scores kill=2 teamkill=-5
-  vantrax intro skip
+                                   Set two of the seven score values.
+  vantrax intro skip               Make every intro movie skippable with Esc.
   vantrax bot-names --from names.txt
+                                   Write the bots' names from a text file.
   vantrax score-module --reset --stdout > scoringCommon.py
-  vantrax restore mods/Desert/AI/BotNames.ai --version 2)");
+                                   Print the stock scoring module into a file.
+  vantrax restore mods/Desert/AI/BotNames.ai --version 2
+                                   Write the second newest version back.)");
+}
+
+QString editorHelp()
+{
+    return QStringLiteral(R"(Usage: vantrax-editor [FILE.tweak]
+
+Vantrax Editor, the desktop program for the game Orvanthe. It asks once for the game's
+installation folder and a mod, then offers one small window per configuration file of the
+game: the number of bots, their strategies and names, the score values, the intro movies, the
+scoring module and any tweak file. It writes exactly the bytes the game expects.
+
+The value windows show the values of the game file they write, where that file holds them all
+as the program writes them; otherwise the values last saved.
+
+Given a FILE.tweak (as a file manager gives it), it starts as usual and opens that file in its
+tweak editor.
+
+Options:
+  -h, --help  Show this help.
+  --version   Show the version.
+
+The game folder, the mod and the values last saved are kept in
+$XDG_CONFIG_HOME/vantrax-editor (~/.config/vantrax-editor), and earlier versions of the game
+files it replaced in its "versions" folder; the command line program vantrax(1) shares them and
+changes the same files from a shell.)");
 }
 
 std::optional<QString> requestedInformation(const QStringList &arguments)
 {
     const QStringList given = arguments.mid(1);
     if (given.contains(QStringLiteral("-h")) || given.contains(QStringLiteral("--help")))
-        return commandLineHelp() + u'\n';
+        return editorHelp() + u'\n';
     if (given.contains(QStringLiteral("--version")))
         return ProgramVersion + u'\n';
     return std::nullopt;

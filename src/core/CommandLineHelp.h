@@ -5,9 +5,12 @@
 
 #include <optional>
 
-// The help of the command line program vantrax, which Vantrax Editor prints too.
+// The help of the command line program vantrax.
 QString commandLineHelp();
 
-// What a program's arguments ask to be printed instead of running: the help for -h or --help,
-// else the version for --version, each as vantrax prints it (with a final line break).
+// The help of the desktop program vantrax-editor.
+QString editorHelp();
+
+// What the desktop program's arguments ask to be printed instead of running: its help for -h or
+// --help, else the version for --version (with a final line break).
 std::optional<QString> requestedInformation(const QStringList &arguments);

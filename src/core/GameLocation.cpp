@@ -54,6 +54,16 @@ Status checkLocation(const GameLocation &location)
     return Status::success();
 }
 
+Status testModFolder(const GameLocation &location)
+{
+    const QString folder = location.modFile(QString());
+    const Result<QString> found = resolvePath(folder);
+    if (found.ok() && QFileInfo(found.value()).isDir())
+        return Status::success();
+    return Status::failure(QStringLiteral("The mod \"%1\" has no folder: \"%2\" was not found.")
+                               .arg(location.modName, QDir::toNativeSeparators(QDir::cleanPath(folder))));
+}
+
 namespace {
 
 // Whether the stored file is there in any letter case; a path that cannot be looked up counts
@@ -93,7 +103,9 @@ Result<StoredLocation> readStoredLocation(const ProgramFolder &programFolder)
     if (!mod.ok())
         return Result<StoredLocation>::failure(mod);
     StoredLocation stored{folder.value(), mod.value()};
-    if (stored.modName && !checkLocation(GameLocation{QString(), *stored.modName}).ok())
+    if (stored.modName &&
+        (!checkLocation(GameLocation{QString(), *stored.modName}).ok() ||
+         (stored.gameFolder && !testModFolder(GameLocation{*stored.gameFolder, *stored.modName}).ok())))
         stored.modName.reset();
     return Result<StoredLocation>::success(stored);
 }

@@ -14,7 +14,10 @@ struct GameLocation {
     QString modName;
 
     // A file of the selected mod, named by its path below the mod folder ("/AI/BotNames.ai").
-    QString modFile(const QString &suffix) const { return gameFolder + QStringLiteral("/mods/") + modName + suffix; }
+    QString modFile(const QString &suffix) const
+    {
+        return gameFolder + QStringLiteral("/mods/") + modName + suffix;
+    }
     // A file named by its whole path below the game folder ("/mods/vantrax/init.con").
     QString gameFile(const QString &relativePath) const { return gameFolder + relativePath; }
 };
@@ -37,8 +40,13 @@ Status testGameFolder(const QString &gameFolder);
 // which its stored file could not hold.
 Status checkLocation(const GameLocation &location);
 
+// Fails, naming the folder looked for, when the mod has no folder below the game's "mods"
+// (found without regard to letter case): every write of the mod's files would fail.
+Status testModFolder(const GameLocation &location);
+
 // What the program folder holds of the location. A value whose file is missing or empty, or a
-// mod that checkLocation refuses, counts as not stored.
+// mod that checkLocation refuses or that has no folder in the stored game folder, counts as not
+// stored.
 struct StoredLocation {
     std::optional<QString> gameFolder;
     std::optional<QString> modName;

@@ -102,3 +102,9 @@ Result<QString> resolvePath(const QString &path)
         resolved = QStringLiteral(".");
     return Result<QString>::success(resolved);
 }
+
+QString pathAsFound(const QString &path)
+{
+    const Result<QString> resolved = resolvePath(path);
+    return resolved.ok() ? resolved.value() : path;
+}

@@ -12,3 +12,7 @@
 // in case, none of them exact, are an error naming them, since the game could read either.
 // Doubled separators, such as a game folder at a root followed by "/mods/...", count as one.
 Result<QString> resolvePath(const QString &path);
+
+// The path with the letter case found on disk, or as given where it cannot be looked up: how
+// messages name a file.
+QString pathAsFound(const QString &path);

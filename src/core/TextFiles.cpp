@@ -33,7 +33,7 @@ constexpr qint64 StateFileLimit = 64 * 1024;
 QString failedTo(const char *verb, const QString &path, const QString &reason)
 {
     return QStringLiteral("Cannot %1 \"%2\": %3.")
-        .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason);
+        .arg(QLatin1String(verb), QDir::toNativeSeparators(pathAsFound(path)), reason);
 }
 
 // Qt's reason for a failed access, unless the system knows one the player can act on: on Windows,

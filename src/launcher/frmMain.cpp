@@ -52,8 +52,7 @@ void setTextColour(QLabel *label, const QColor &colour)
 } // namespace
 
 frmMain::frmMain(Application &app)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app),
-      background_(launcherBackground())
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app), background_(launcherBackground())
 {
     setWindowTitle(QStringLiteral("Orvanthe Editor"));
     setFixedSize(twipsToPixels(12000), twipsToPixels(7995));
@@ -97,7 +96,8 @@ frmMain::frmMain(Application &app)
 }
 
 // The entries take the keyboard focus in the order they are made, the logo last; the focused one
-// is lit as the mouse lights it.
+// is lit as the mouse lights it, and the one the mouse lights takes the focus, so Enter opens
+// the entry that is lit.
 ActiveLabel *frmMain::addEntry(const char *name, const QString &caption, int leftTwips, int topTwips,
                                void (frmMain::*onClick)())
 {
@@ -108,7 +108,11 @@ ActiveLabel *frmMain::addEntry(const char *name, const QString &caption, int lef
     label->adjustSize();
     label->setCursor(Qt::PointingHandCursor);
     label->makeButton(caption);
-    connect(label, &ActiveLabel::mouseMoved, this, [this, label] { highlight(label); });
+    connect(label, &ActiveLabel::mouseMoved, this, [this, label] {
+        highlight(label);
+        if (!label->hasFocus())
+            label->setFocus(Qt::MouseFocusReason);
+    });
     connect(label, &ActiveLabel::keyboardFocused, this, [this, label] { highlight(label); });
     connect(label, &ActiveLabel::clicked, this, onClick);
     activeLabels_ << label;

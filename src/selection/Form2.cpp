@@ -7,6 +7,7 @@
 #include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "app/WindowKeys.h"
 #include "launcher/frmMain.h"
 #include "selection/DirectoryList.h"
 #include "selection/DriveList.h"
@@ -31,6 +32,7 @@ Form2::Form2(Application &app) : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedS
     setWindowTitle(QStringLiteral(" Select Vantrax Folder"));
     setFixedSize(twipsToPixels(7215), twipsToPixels(5190));
     held_ = GameLocation{QDir::cleanPath(QDir::currentPath()), DefaultModName};
+    closeOnEscape(this);
 }
 
 void Form2::setVisible(bool visible)
@@ -142,7 +144,9 @@ void Form2::Command1_Click()
         app_.prompts().messageBox(this, QStringLiteral("Vantrax NOT FOUND!"), Prompts::Critical);
         return;
     }
-    const Status usable = checkLocation(location());
+    Status usable = checkLocation(location());
+    if (usable.ok())
+        usable = testModFolder(location());
     if (!app_.succeeded(this, usable.ok() ? Opslaan() : usable))
         return;
     app_.windows().show<frmMain>();

@@ -148,12 +148,14 @@ if not text.queryText().getText(0, -1).startswith("Tweak files can be found"):
 keys("Tweak Editor", "alt+f", "p")
 check_tree(showing_window(app, "Restore Previous Version"))
 keys("Restore Previous Version", "Escape")
-# The find window takes what is typed; Tab reaches the Score option, which opens the score module.
+# The find window takes what is typed; Tab reaches the options at the selected one (Tweak), the
+# arrows choose Score, which opens the score module.
 keys("Tweak Editor", "ctrl+f")
 check_tree(showing_window(app, " Search"), {"Search text"})
-keys(" Search", "Tab", "shift+Tab", "S", "C", "O", "R", "E", "Return")
+keys(" Search", "Tab", "Down", "Down", "shift+Tab", "S", "C", "O", "R", "E", "Return")
 check_tree(showing_window(app, "Score Editor"))
-for caption in ("Score Editor", " Search", "Tweak Editor"):
+# The find window now belongs to the editor it searched, and would go with it: it closes first.
+for caption in (" Search", "Score Editor", "Tweak Editor"):
     keys(caption, "Escape")
 opens(app, "Editor Info", "Down", "Return", close=None)
 opens(app, " Select Vantrax Folder", "Down", "Return", close="Return")

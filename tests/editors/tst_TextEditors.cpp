@@ -18,7 +18,7 @@ enum Answer { Yes = 6, No = 7, Cancel = 2 };
 // The program with the mod "Missing" selected, which has no folder, and a folder for tweaks.
 struct Run : TestRun {
     Run()
-        : TestRun("Missing", {"mods/vantrax/AI", "mods/vantrax/python/game", "mods/Desert/AI",
+        : TestRun("Missing", {"mods/Missing", "mods/vantrax/AI", "mods/vantrax/python/game", "mods/Desert/AI",
                               "mods/Desert/python/game", "tweaks"})
     {
     }
@@ -127,7 +127,29 @@ private slots:
             const QByteArray stock = stockBytes(QFileInfo(file).fileName());
             QCOMPARE(run.games.read(saved), stock + "\r\n");
             QCOMPARE(fileTextFromEditor(shown()).toLatin1(), stock);
+            // Undo brings the text back, unsaved; the reset file stays.
+            editor->rtb->undo();
+            QVERIFY(editor->rtb->document()->isModified() && run.games.read(saved) == stock + "\r\n");
+            QCOMPARE(fileTextFromEditor(shown()).toLatin1() + "\r\n",
+                     "one\r\r\ntwo\rthree\r\nfour\r\nfive\r\n\r\n");
         }
+        // A file dropped on the text opens in the tweak editor, asking about the changes first, and
+        // never goes in as text.
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(run.tweak("dropped.tweak"))});
+        dropped.setText(dropped.urls().first().toString());
+        run.games.write("Orvanthe/tweaks/dropped.tweak", "dropped\r\n");
+        editor->rtb->insertPlainText("typed");
+        run.prompts.answers = {Prompts::No};
+        const QString unchanged = editor->rtb->toPlainText();
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor->rtb->viewport(), &enter);
+        QCoreApplication::sendEvent(editor->rtb->viewport(), &drop);
+        QCoreApplication::processEvents();
+        QCOMPARE(editor->rtb->toPlainText(), file.isEmpty() ? QStringLiteral("dropped\n") : unchanged);
+        QCOMPARE(run.prompts.messages.size(), file.isEmpty() ? 1 : 0);
+        run.prompts = {};
         // What a save replaced is kept: the tweak file as loaded, the mod's file as saved.
         QCOMPARE(run.versions(saved),
                  QList<QByteArray>{file.isEmpty() ? mixed : "one\r\r\ntwo\rthree\r\nfour\r\nfive\r\n\r\n"});

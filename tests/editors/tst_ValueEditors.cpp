@@ -303,6 +303,50 @@ private slots:
         QVERIFY(run.prompts.messages.isEmpty());
     }
 
+    void valuesComeFromTheGameFile_data()
+    {
+        for (const char *column : {"window", "fromFile", "fromState"})
+            QTest::addColumn<QString>(column);
+        for (const char *column : {"state", "file", "odd"})
+            QTest::addColumn<QByteArray>(column);
+        const auto row = [](const char *window, const QByteArray &state, const QByteArray &file,
+                            const QByteArray &from, const QByteArray &to, const char *fromFile,
+                            const char *fromState) {
+            QTest::newRow(window) << QString(window) << QString(fromFile) << QString(fromState) << state
+                                  << file << QByteArray(file).replace(from, to);
+        };
+        const QStringList weights = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "x "};
+        row("Form1", "40\r\n", expectedAIDefault("aiSettings.setMaxNBots 64\r"), "Bots 64", "Bots  64",
+            "64,Selected bots: 64", "40,Selected bots: 40");
+        row("frmStrategies", "9\r\n", expectedStrategies(weights), "NumberOfAttacks 8", "numberOfAttacks 8",
+            "1,2,3,4,5,6,10,11,x ,7,8,9", "9,3,0,1,3,0,0,0,4,0,1,3");
+        row("frmScore2", "9\r\n",
+            expectedScoringModule("SCORE_KILL = 5\r\nSCORE_TEAMKILL = -x\r\nSCORE_SUICIDE = 0\r\n"
+                                  "SCORE_REVIVE = 1\r\nSCORE_HEAL = 1\r\nSCORE_RESUPPLY = 1\r\n"
+                                  "SCORE_REPAIR = 2\r\n"),
+            "SCORE_REPAIR = 2", "SCORE_REPAIR=2", "5,-x,0,1,1,1,2", "9,-3,-2,1,1,1,1");
+        row("frmIntro", "False\r\nFalse\r\nTrue\r\n", stockBytes("Init-complete.con") + "\r\n",
+            "Networking 1\r\n", "Networking 0\r\n", "0,1,0", "0,0,1");
+    }
+    // A window shows the values of the game file its Save writes where that file holds them all
+    // in the lines the program writes, exactly as written; else the stored ones.
+    void valuesComeFromTheGameFile()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, fromFile);
+        QFETCH(QString, fromState);
+        QFETCH(QByteArray, state);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, odd);
+        for (const QByteArray &bytes : {file, odd, QByteArray()}) {
+            Run run;
+            run.programFolder.write(Files.value(window).at(1), state);
+            if (!bytes.isNull())
+                run.games.write(run.gameFile(window), bytes);
+            QCOMPARE(shown(run.open(window)), bytes == file ? fromFile : fromState);
+        }
+    }
+
     // The warnings' red stays pure on light backgrounds; on dark ones it is lightened to 4.5:1.
     void warningsStayReadableOnDarkPalettes()
     {

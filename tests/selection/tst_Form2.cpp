@@ -53,9 +53,12 @@ class tst_Form2 : public QObject {
 private slots:
     void initTestCase()
     {
-        games_.write("NotAGame/readme.txt", "");
+        games_.write("NotAGame/mods/Desert/readme.txt", "");
         games_.write(".wine/drive_c/readme.txt", "");
         games_.copyGame("Caf\u00e9 Orvanthe");
+        for (const char *mod : {"Orvanthe/mods/Desert", "Caf\u00e9 Orvanthe/mods/Desert",
+                                "Caf\u00e9 Orvanthe/mods/ d\u00e9sert "})
+            games_.write(QString::fromUtf8(mod) + "/.keep", "");
         QDir::setCurrent(games_.path());
     }
 
@@ -73,6 +76,7 @@ private slots:
                  {line("Orvanthe"), {}, game_ + "|Vantrax", {}, false},
                  {line("NotAGame"), "Desert\r\n", notAGame + "|Desert", {NotFound}, false},
                  {line("Orvanthe"), "../x\r\n", game_ + "|Vantrax", {}, false},
+                 {line("Orvanthe"), "Gone\r\n", game_ + "|Vantrax", {}, false},
                  {line("Orvanthe"), QByteArray(65537, 'x'), here + "|Vantrax", {TooLarge}, false},
                  {line("Orvanthe/"), "Desert\nsecond line\n", game_ + "|Desert", {}, true},
                  {line("Caf\u00e9 Orvanthe"), " d\xe9sert ", cafe + "| d\u00e9sert ", {}, true}}) {
@@ -115,7 +119,7 @@ private slots:
         }
     }
 
-    // Select stores only a game folder, with the mod as typed, existing or not, and only whole.
+    // Select stores only a game folder, with the mod as typed where it has a folder, and only whole.
     // Hidden folders are listed (on Linux the game lives below one). Enter on a folder in the list
     // opens it, highlighting does not; Enter elsewhere, or on the open folder, presses Select.
     void selectStoresOnlyAGameFolder()
@@ -159,6 +163,13 @@ private slots:
         run.form()->Text1->setText("No Such Mod ");
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(list->path() == game_ && run.form()->isVisible());
+        run.prompts = {};
+        QTest::keyClick(list, Qt::Key_Enter);
+        QCOMPARE(run.prompts.messages, Messages({{"The mod \"No Such Mod \" has no folder: \"" + game_ +
+                                                      "/mods/No Such Mod \" was not found.",
+                                                  16}}));
+        QVERIFY(run.form()->isVisible() && run.stored() == game_ + "\r\n|");
+        games_.write("Orvanthe/mods/no such mod /.keep", "");
         QTest::keyClick(list, Qt::Key_Enter);
         QVERIFY(!run.form()->isVisible() && run.atLauncher());
         QCOMPARE(run.stored(), game_ + "\r\n|No Such Mod \r\n");
@@ -182,15 +193,16 @@ private slots:
         QApplication::setFont(desktop);
     }
 
-    // Closed, the window comes back hidden from the stored location when the location is next
+    // Closed (Esc closes it), the window comes back hidden from the stored location when the location is next
     // asked for, and says so when that no longer holds the game.
     void editorsSeeTheLiveLocationEvenAfterAClose()
     {
         TestFolder games;
         const QString game = games.copyGame("Orvanthe");
+        games.write("Orvanthe/mods/Desert/.keep", "");
         Run run(game.toUtf8() + "\r\n", "Desert\r\n");
         run.app.windows().find<frmMain>()->Label11_Click();
-        QVERIFY(run.form()->close());
+        QTest::keyClick(run.form()->Text1, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!run.form());
         QCOMPARE(currentGameLocation(run.app).modFile("/x"), game + "/mods/Desert/x");

@@ -48,8 +48,9 @@ struct Run : TestRun {
 class tst_Search : public QObject {
     Q_OBJECT
 private slots:
-    // On from one past the last match's start, in any letter case; past the last, "Nothing found!"
-    // and the caret at the start. An empty text is found where the search starts.
+    // On from one past the last match's start, in any letter case; past the last, "Nothing found!",
+    // the caret at the start, and the next search from the first character. An empty text is found where the
+    // search starts.
     void findNextGoesOnFromOnePastTheLastMatch()
     {
         const auto check = [](const QByteArray &botNames, const QStringList &searches, const char *selections,
@@ -59,9 +60,9 @@ private slots:
             QCOMPARE(run.prompts.messages,
                      QList<ScriptedPrompts::Message>(nothingFound, {"Nothing found!", 64}));
         };
-        check("aaaa\r\nxAAx\r\n", {"aa", "aa", "aa", "aa", "aa", "Aa", "X"}, "0+2 1+2 2+2 6+2 @0 @0 8+1", 2);
-        check(QByteArray(45000, '.') + "Needle\r\n.........", {"needle", "needle", "...."},
-              "45000+6 @0 45007+4", 1);
+        check("aaaa\r\nxAAx\r\n", {"aa", "aa", "aa", "aa", "aa", "Aa", "X"}, "0+2 1+2 2+2 6+2 @0 0+2 5+1", 1);
+        check(QByteArray(45000, '.') + "Needle\r\n.........", {"needle", "needle", "...."}, "45000+6 @0 0+4",
+              1);
         check("ab", {"", "", "", "abc"}, "@0 @1 @0 @0", 2);
     }
 
@@ -129,6 +130,19 @@ private slots:
         QApplication::setActiveWindow(run.search);
         run.search->optBotNames->setFocus();
         QVERIFY(run.search->optBotNames->isChecked() && !run.search->optScore->isChecked());
+        // The options are one stop for Tab, at the selected one; the arrows choose.
+        run.search->Text1->setFocus();
+        QTest::keyClick(run.search->Text1, Qt::Key_Tab);
+        QCOMPARE(run.search->focusWidget(), run.search->optBotNames);
+        QTest::keyClick(run.search->optBotNames, Qt::Key_Down);
+        QVERIFY(run.search->optScore->isChecked() && run.search->optScore->hasFocus());
+        QTest::keyClick(run.search->optScore, Qt::Key_Tab);
+        QCOMPARE(run.search->focusWidget(), run.search->Command1);
+        QTest::keyClick(run.search->Command1, Qt::Key_Tab);
+        QTest::keyClick(run.search->Text1, Qt::Key_Tab);
+        QCOMPARE(run.search->focusWidget(), run.search->optScore);
+        QTest::keyClick(run.search->optScore, Qt::Key_Up);
+        QVERIFY(run.search->optBotNames->isChecked());
         QCOMPARE(run.find({"x"}), QStringLiteral("4+1"));
         run.search->optScore->setChecked(true);
         QCOMPARE(run.find({"x", "x"}), QStringLiteral("6+1 @0"));
@@ -137,6 +151,16 @@ private slots:
         QApplication::setActiveWindow(botNames);
         QTest::keyClick(botNames->rtb, Qt::Key_F3);
         QVERIFY(run.search->optBotNames->isChecked() && run.prompts.messages.size() == 2);
+        // After each Find Next the find window is owned by the editor it searched, in its place.
+        const QRect place = run.search->geometry();
+        for (QRadioButton *option : {run.search->optTweak, run.search->optScore, run.search->optBotNames}) {
+            option->setChecked(true);
+            run.find({"x"});
+            QWidget *searched = option == run.search->optTweak   ? run.app.windows().find<frmTweak>()
+                                : option == run.search->optScore ? run.app.windows().find<frmScore>()
+                                                                 : static_cast<QWidget *>(botNames);
+            QVERIFY(run.search->parentWidget() == searched && run.search->geometry() == place);
+        }
         QApplication::setActiveWindow(run.search);
         QTest::keyClick(run.search->Text1, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

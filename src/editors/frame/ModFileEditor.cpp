@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Prompts.h"
+#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 #include "core/TextFiles.h"
 #include "selection/Form2.h"
@@ -23,7 +24,7 @@ QString ModFileEditor::targetFile() const
 
 QString ModFileEditor::changedFileName() const
 {
-    return QDir::toNativeSeparators(targetFile());
+    return QDir::toNativeSeparators(pathAsFound(targetFile()));
 }
 
 // Always the stock mod's file, whichever mod is selected.
@@ -50,7 +51,7 @@ bool ModFileEditor::save()
         app_.prompts().messageBox(this,
                                   QStringLiteral("Nothing was saved: the text is empty because \"%1\" "
                                                  "could not be read.")
-                                      .arg(QDir::toNativeSeparators(unreadFile_)),
+                                      .arg(QDir::toNativeSeparators(pathAsFound(unreadFile_))),
                                   Prompts::Exclamation);
         return false;
     }
@@ -61,13 +62,13 @@ bool ModFileEditor::save()
     return true;
 }
 
-// The text area shows the stock text only once it is written.
+// The text area shows the stock text only once it is written, as an edit Undo takes back.
 void ModFileEditor::resetAndSave()
 {
     const QString stock = stockText(stockName_);
     if (!app_.succeeded(this, writeGameText(targetFile(), stock)))
         return;
-    setFileText(stock);
+    replaceText(stock);
     unreadFile_.clear();
     markUnchanged();
 }

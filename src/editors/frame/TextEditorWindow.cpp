@@ -13,7 +13,9 @@
 #include "utilities/versions/frmVersions.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTextDocument>
@@ -41,6 +43,9 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     setCentralWidget(rtb);
     connect(rtb->document(), &QTextDocument::contentsChange, this, &TextEditorWindow::followEdit);
     connect(&filler_, &QTimer::timeout, this, &TextEditorWindow::fillNextPart);
+    // A drop reaches the text area, or its viewport where that takes drops itself.
+    rtb->installEventFilter(this);
+    rtb->viewport()->installEventFilter(this);
 
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
@@ -82,6 +87,15 @@ void TextEditorWindow::setFileText(const QString &text)
 {
     stopFilling();
     showText(editorTextFromFile(text));
+}
+
+void TextEditorWindow::replaceText(const QString &text)
+{
+    stopFilling();
+    QTextCursor cursor(rtb->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(editorTextFromFile(text));
+    rtb->setTextCursor(QTextCursor(rtb->document()));
 }
 
 void TextEditorWindow::setFileBytes(QByteArray bytes)
@@ -264,4 +278,33 @@ void TextEditorWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void TextEditorWindow::openDroppedFilesWith(std::function<void(const QString &)> open)
+{
+    openDropped_ = std::move(open);
+}
+
+bool TextEditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the text area and its viewport are watched; nothing else of them is touched, as they
+    // may be on their way out.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QMainWindow::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (!drop->mimeData()->hasUrls())
+        return QMainWindow::eventFilter(watched, event);
+    const QUrl first = drop->mimeData()->urls().value(0);
+    const bool opens = openDropped_ && first.isLocalFile();
+    if (!opens) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    // The question about changes, and the file, come once the drop is over.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, path = first.toLocalFile()] { openDropped_(path); }, Qt::QueuedConnection);
+    return true;
 }

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
+
 class Application;
 class QMenu;
 class QPlainTextEdit;
@@ -24,6 +26,8 @@ public:
 
     // A text the program holds (a stock text) goes in whole.
     void setFileText(const QString &text);
+    // The same as one edit of the text, which Undo takes back.
+    void replaceText(const QString &text);
     // A file's bytes: a large file shows its beginning at once and decodes and fills in the rest
     // while the window answers; until it is whole it cannot be edited.
     void setFileBytes(QByteArray bytes);
@@ -70,10 +74,15 @@ protected:
     Status writeShownText(const QString &path);
     Status writeGameText(const QString &path, const QString &text);
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped on the text are never put in as text. An editor that opens files gives the
+    // function that opens the first one dropped; the others take no drop of files.
+    void openDroppedFilesWith(std::function<void(const QString &)> open);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     Application &app_;
 
 private:
+    std::function<void(const QString &)> openDropped_;
     ShownText shown_;
     bool shownCurrent_ = false;
     // While a large file fills the text area in: its bytes, and how many of them are shown.

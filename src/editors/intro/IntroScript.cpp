@@ -1,5 +1,6 @@
 #include "editors/intro/IntroScript.h"
 
+#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 
 namespace {
@@ -68,4 +69,23 @@ std::optional<IntroOption> storedIntroOption(const ProgramFolder &programFolder)
             shown.reset();
     }
     return shown;
+}
+
+std::optional<IntroOption> parseIntroScript(const QString &text)
+{
+    for (int i = 0; i < OptionCount; ++i) {
+        const auto option = static_cast<IntroOption>(i);
+        if (text == introScript(option) + QStringLiteral("\r\n"))
+            return option;
+    }
+    return std::nullopt;
+}
+
+SourcedValues<std::optional<IntroOption>> currentIntroOption(const ProgramFolder &programFolder,
+                                                             const QString &scriptFile)
+{
+    const std::optional<QString> text = gameFileText(scriptFile);
+    if (const std::optional<IntroOption> inFile = text ? parseIntroScript(*text) : std::nullopt)
+        return {inFile, pathAsFound(scriptFile)};
+    return {storedIntroOption(programFolder), stateFileSource(programFolder, IntroStore)};
 }

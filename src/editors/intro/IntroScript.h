@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameFileValues.h"
 #include "core/ProgramFolder.h"
 
 #include <QList>
@@ -34,3 +35,12 @@ QList<bool> introSelection(IntroOption option);
 // selects its option or clears it when it is the selected one, so the state file can leave no
 // option selected. A missing or unreadable state file leaves SkipWithEsc.
 std::optional<IntroOption> storedIntroOption(const ProgramFolder &programFolder);
+
+// Which of the three scripts the text is, as the editor writes it (ending in one more CR LF);
+// none for any other text.
+std::optional<IntroOption> parseIntroScript(const QString &text);
+
+// The option the editor and vantrax start from: the script at `scriptFile` where it is one of the
+// three, else the stored option.
+SourcedValues<std::optional<IntroOption>> currentIntroOption(const ProgramFolder &programFolder,
+                                                             const QString &scriptFile);

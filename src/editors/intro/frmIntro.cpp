@@ -80,9 +80,12 @@ void frmIntro::setOption(QRadioButton *option, bool selected)
     optionGroup_->setExclusive(true);
 }
 
+// The script Init.con is, where it is one of the three; else the stored choice.
 void frmIntro::LoadValues()
 {
-    const std::optional<IntroOption> shown = storedIntroOption(app_.programFolder());
+    const GameLocation location = currentGameLocation(app_);
+    const QString file = location.gameFolder.isEmpty() ? QString() : location.modFile(IntroScriptFile);
+    const std::optional<IntroOption> shown = currentIntroOption(app_.programFolder(), file).values;
     for (qsizetype i = 0; i < options().size(); ++i)
         setOption(options().at(i), shown == static_cast<IntroOption>(i));
 }

@@ -1,6 +1,9 @@
 #include "editors/maxbots/AIDefaultFile.h"
 
+#include "core/PathResolver.h"
 #include "core/StockTexts.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,4 +32,27 @@ int storedMaxBots(const ProgramFolder &programFolder)
     const Result<QStringList> lines = programFolder.readLines(MaxBotsStore);
     const std::optional<int> bots = lines.ok() ? parseMaxBots(lines.value()) : std::nullopt;
     return bots.value_or(StockBots);
+}
+
+std::optional<int> parseAIDefault(const QString &text)
+{
+    static const QRegularExpression setsCount(QStringLiteral("^\\s*aiSettings\\.setMaxNBots\\b"));
+    static const QLatin1StringView command("aiSettings.setMaxNBots ");
+    const QStringList lines = gameTextLines(text);
+    const auto last = std::find_if(lines.crbegin(), lines.crend(),
+                                   [](const QString &line) { return setsCount.match(line).hasMatch(); });
+    if (last == lines.crend() || !last->startsWith(command))
+        return std::nullopt;
+    const QString count = last->mid(command.size());
+    if (count.trimmed() != count)
+        return std::nullopt;
+    return parseMaxBots({count});
+}
+
+SourcedValues<int> currentMaxBots(const ProgramFolder &programFolder, const QString &scriptFile)
+{
+    const std::optional<QString> text = gameFileText(scriptFile);
+    if (const std::optional<int> inFile = text ? parseAIDefault(*text) : std::nullopt)
+        return {*inFile, pathAsFound(scriptFile)};
+    return {storedMaxBots(programFolder), stateFileSource(programFolder, MaxBotsStore)};
 }

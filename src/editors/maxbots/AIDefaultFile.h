@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameFileValues.h"
 #include "core/ProgramFolder.h"
 
 #include <QString>
@@ -28,3 +29,12 @@ std::optional<int> parseMaxBots(const QStringList &lines);
 
 // The count the editor opens with: the stored one, else the stock count.
 int storedMaxBots(const ProgramFolder &programFolder);
+
+// The count the game reads from an AI settings script: that of its last "aiSettings.setMaxNBots"
+// line, where that line is one the editor writes (the command, one blank, the count from 0 to
+// 256); none for any other text.
+std::optional<int> parseAIDefault(const QString &text);
+
+// The count the editor and vantrax start from: that of the script at `scriptFile` where it holds
+// one, else the stored one.
+SourcedValues<int> currentMaxBots(const ProgramFolder &programFolder, const QString &scriptFile);

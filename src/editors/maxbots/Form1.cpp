@@ -133,10 +133,13 @@ void Form1::closeEvent(QCloseEvent *event)
     hide();
 }
 
-// A missing or unusable state file leaves the stock count.
+// The count the game reads, where the script holds it as this program writes it; else the stored
+// count, and the stock count where that is missing or unusable.
 void Form1::LoadValues()
 {
-    Slider1->setValue(storedMaxBots(app_.programFolder()));
+    const GameLocation location = currentGameLocation(app_);
+    const QString file = location.gameFolder.isEmpty() ? QString() : location.gameFile(AIDefaultFile);
+    Slider1->setValue(currentMaxBots(app_.programFolder(), file).values);
 }
 
 StateChange Form1::SaveValues() const

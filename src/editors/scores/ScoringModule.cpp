@@ -1,5 +1,6 @@
 #include "editors/scores/ScoringModule.h"
 
+#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 
 #include <QRegularExpression>
@@ -89,4 +90,37 @@ ScoreValues storedScores(const ProgramFolder &programFolder)
     if (lines.ok())
         applyScoreStateLines(values, lines.value());
     return values;
+}
+
+std::optional<ScoreValues> parseScoringModule(const QString &text)
+{
+    ScoreValues values;
+    const QStringList lines = gameTextLines(text);
+    for (const Assignment &assignment : Assignments) {
+        // Every line that assigns the name counts, so a second assignment the game would read
+        // instead is never overlooked.
+        const QString name = assignment.keyword.chopped(3);
+        const QRegularExpression assigns(QStringLiteral("^\\s*") + name + QStringLiteral("\\s*="));
+        qsizetype found = 0;
+        for (const QString &line : lines) {
+            if (!assigns.match(line).hasMatch())
+                continue;
+            const QString value = line.mid(assignment.keyword.size());
+            if (++found > 1 || !line.startsWith(assignment.keyword) || value.size() > ScoreValueLength ||
+                !isPlainValue(value))
+                return std::nullopt;
+            values.*assignment.value = value;
+        }
+        if (found == 0)
+            return std::nullopt;
+    }
+    return values;
+}
+
+SourcedValues<ScoreValues> currentScores(const ProgramFolder &programFolder, const QString &moduleFile)
+{
+    const std::optional<QString> text = gameFileText(moduleFile);
+    if (const std::optional<ScoreValues> inFile = text ? parseScoringModule(*text) : std::nullopt)
+        return {*inFile, pathAsFound(moduleFile)};
+    return {storedScores(programFolder), stateFileSource(programFolder, ScoreStateFile)};
 }

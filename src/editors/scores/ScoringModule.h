@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameFileValues.h"
 #include "core/ProgramFolder.h"
 
 #include <QString>
@@ -53,3 +54,11 @@ void applyScoreStateLines(ScoreValues &values, const QStringList &lines);
 // The values the editor opens with: the starting values, with those the state file holds in
 // their place. A missing or unreadable state file leaves the starting values.
 ScoreValues storedScores(const ProgramFolder &programFolder);
+
+// The seven values of a scoring module that assigns each of them once, on a line as the editor
+// writes it ("SCORE_KILL = " and the value, at most three characters); none for any other text.
+std::optional<ScoreValues> parseScoringModule(const QString &text);
+
+// The values the editor and vantrax start from: those of the module at `moduleFile` where it
+// holds them all, else the stored ones.
+SourcedValues<ScoreValues> currentScores(const ProgramFolder &programFolder, const QString &moduleFile);

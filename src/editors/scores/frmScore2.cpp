@@ -78,9 +78,13 @@ void frmScore2::Form_Load()
     LoadValues();
 }
 
+// The values the game reads, where the module holds them all as this program writes them; else
+// the stored ones.
 void frmScore2::LoadValues()
 {
-    showValues(storedScores(app_.programFolder()));
+    const GameLocation location = currentGameLocation(app_);
+    const QString file = location.gameFolder.isEmpty() ? QString() : location.modFile(ScoringModuleSuffix);
+    showValues(currentScores(app_.programFolder(), file).values);
 }
 
 StateChange frmScore2::SaveValues() const
@@ -109,10 +113,9 @@ void frmScore2::Command1_Click()
     }));
 }
 
-// Starts over in a new window, which finds no state file and shows the stock values, and saves
-// those. The module takes the stock values before the state file goes, so a failure leaves the
-// two as they were; the state file deleted is the one read (names match in any letter case, and
-// the exact name first).
+// Starts over in a new window, which finds the stock values in the module, and saves those. The module takes
+// the stock values before the state file goes, so a failure leaves the two as they were; the state file
+// deleted is the one read (names match in any letter case, and the exact name first).
 void frmScore2::Command2_Click()
 {
     const QString file = currentGameLocation(app_).modFile(ScoringModuleSuffix);

@@ -1,5 +1,6 @@
 #include "editors/strategies/StrategiesFile.h"
 
+#include "core/PathResolver.h"
 #include "core/ProgramInfo.h"
 
 #include <QRegularExpression>
@@ -117,6 +118,31 @@ constexpr std::array<QString StrategyValues::*, 12> StateOrder = {
     &StrategyValues::guardAttacks,         &StrategyValues::guardDefences,
 };
 
+struct StrategyBlock {
+    QLatin1StringView name;
+    std::array<QString StrategyValues::*, 3> values;
+};
+
+// The strategies the script creates, each followed by its three values.
+constexpr std::array<StrategyBlock, 4> Blocks = {{
+    {QLatin1StringView("basicGuard"),
+     {&StrategyValues::guardAgression, &StrategyValues::guardAttacks, &StrategyValues::guardDefences}},
+    {QLatin1StringView("basicAttackEnemy"),
+     {&StrategyValues::attackEnemyAgression, &StrategyValues::attackEnemyAttacks,
+      &StrategyValues::attackEnemyDefences}},
+    {QLatin1StringView("basicAttackNeutral"),
+     {&StrategyValues::attackNeutralAgression, &StrategyValues::attackNeutralAttacks,
+      &StrategyValues::attackNeutralDefences}},
+    {QLatin1StringView("basicDefend"),
+     {&StrategyValues::defendAgression, &StrategyValues::defendAttacks, &StrategyValues::defendDefences}},
+}};
+
+constexpr std::array<QLatin1StringView, 3> ValueKeywords = {
+    QLatin1StringView("aiStrategy.Aggression "),
+    QLatin1StringView("aiStrategy.NumberOfAttacks "),
+    QLatin1StringView("aiStrategy.NumberOfDefences "),
+};
+
 } // namespace
 
 bool isStrategyNumber(const QString &value)
@@ -161,4 +187,42 @@ StrategyValues storedStrategies(const ProgramFolder &programFolder)
     if (lines.ok())
         applyStrategyStateLines(values, lines.value());
     return values;
+}
+
+std::optional<StrategyValues> parseStrategies(const QString &text)
+{
+    StrategyValues values;
+    const QStringList lines = gameTextLines(text);
+    for (const StrategyBlock &block : Blocks) {
+        const QString creates = QStringLiteral("aiStrategy.createStrategy ") + block.name;
+        // Every line that creates the strategy counts, however it is spaced, so a second one
+        // the game would also read is never overlooked.
+        const QRegularExpression createsAny(QStringLiteral("^\\s*aiStrategy\\.createStrategy\\s+") +
+                                            block.name + QStringLiteral("\\s*$"));
+        qsizetype found = 0;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!createsAny.match(lines.at(i)).hasMatch())
+                continue;
+            if (++found > 1 || lines.at(i) != creates || i + 3 >= lines.size())
+                return std::nullopt;
+            for (qsizetype row = 0; row < 3; ++row) {
+                const QString &line = lines.at(i + 1 + row);
+                const QString value = line.mid(ValueKeywords[row].size());
+                if (!line.startsWith(ValueKeywords[row]) || !isPlainValue(value))
+                    return std::nullopt;
+                values.*block.values[row] = value;
+            }
+        }
+        if (found == 0)
+            return std::nullopt;
+    }
+    return values;
+}
+
+SourcedValues<StrategyValues> currentStrategies(const ProgramFolder &programFolder, const QString &scriptFile)
+{
+    const std::optional<QString> text = gameFileText(scriptFile);
+    if (const std::optional<StrategyValues> inFile = text ? parseStrategies(*text) : std::nullopt)
+        return {*inFile, pathAsFound(scriptFile)};
+    return {storedStrategies(programFolder), stateFileSource(programFolder, StrategiesStateFile)};
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/GameFileValues.h"
 #include "core/ProgramFolder.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The three weights of each of the bots' four standard strategies, as the user typed them: free
 // text, nothing converted or trimmed. The starting values are those of the game's stock file.
@@ -46,3 +49,13 @@ void applyStrategyStateLines(StrategyValues &values, const QStringList &lines);
 // The values the editor opens with: the starting values, with those the state file holds in
 // their place. A missing or unreadable state file leaves the starting values.
 StrategyValues storedStrategies(const ProgramFolder &programFolder);
+
+// The twelve values of a strategy script that creates each of the four strategies once, followed
+// by its three values on lines as the editor writes them ("aiStrategy.Aggression " and the
+// value, then NumberOfAttacks, then NumberOfDefences); none for any other text.
+std::optional<StrategyValues> parseStrategies(const QString &text);
+
+// The values the editor and vantrax start from: those of the script at `scriptFile` where it
+// holds them all, else the stored ones.
+SourcedValues<StrategyValues> currentStrategies(const ProgramFolder &programFolder,
+                                                const QString &scriptFile);

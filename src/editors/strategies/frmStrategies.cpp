@@ -134,9 +134,13 @@ void frmStrategies::Form_Load()
     LoadValues();
 }
 
+// The values the game reads, where the script holds them all as this program writes them; else
+// the stored ones.
 void frmStrategies::LoadValues()
 {
-    showValues(storedStrategies(app_.programFolder()));
+    const GameLocation location = currentGameLocation(app_);
+    const QString file = location.gameFolder.isEmpty() ? QString() : location.modFile(StrategiesFileSuffix);
+    showValues(currentStrategies(app_.programFolder(), file).values);
 }
 
 StateChange frmStrategies::SaveValues() const
@@ -160,7 +164,7 @@ void frmStrategies::Command1_Click()
 }
 
 // Writes the game's stock script back and starts over in a new window, which finds no state
-// file and shows the stock values.
+// file (the stock script leaves one strategy unset) and shows the stock values.
 void frmStrategies::Command2_Click()
 {
     const QString txtReset = stockText(StockStrategiesText);

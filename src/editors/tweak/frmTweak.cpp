@@ -60,6 +60,11 @@ frmTweak::frmTweak(Application &app) : TextEditorWindow(app, QStringLiteral("Twe
 
     rtb->setPlainText(Hint);
     markUnchanged();
+    // A file dropped on the text opens as Load opens it.
+    openDroppedFilesWith([this](const QString &path) {
+        if (changesSetAside())
+            loadFile(path);
+    });
 }
 
 void frmTweak::mnuFileNew_Click()

@@ -5,7 +5,9 @@
 #include "utilities/about/frmAbout.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 frmAboutUitbreiding::frmAboutUitbreiding(Application &app)
@@ -13,6 +15,7 @@ frmAboutUitbreiding::frmAboutUitbreiding(Application &app)
       picture_(programPicture(QStringLiteral(":/images/about-strip.png")))
 {
     setWindowTitle(QStringLiteral("Form3"));
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
     setPalette(palette);
@@ -30,8 +33,10 @@ void frmAboutUitbreiding::Timer1_Timer()
     setHeightTwips(heightTwips() + 50);
     if (heightTwips() >= FinalHeightTwips) {
         Timer1->stop();
-        if (frmAbout *about = app_.windows().find<frmAbout>())
+        if (frmAbout *about = app_.windows().find<frmAbout>()) {
             about->setVisible(true);
+            about->activateWindow();
+        }
         setHeightTwips(FinalHeightTwips);
     }
 }
@@ -40,4 +45,18 @@ void frmAboutUitbreiding::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);
+}
+
+bool frmAboutUitbreiding::event(QEvent *event)
+{
+    frmAbout *about = app_.windows().find<frmAbout>();
+    if (about && about->isVisible()) {
+        if (event->type() == QEvent::WindowActivate)
+            about->activateWindow();
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            about->cmdOK->click();
+            return true;
+        }
+    }
+    return UnfoldingWindow::event(event);
 }

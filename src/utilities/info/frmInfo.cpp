@@ -2,6 +2,7 @@
 
 #include "app/Named.h"
 #include "app/Twips.h"
+#include "app/WindowKeys.h"
 #include "core/ProgramInfo.h"
 #include "utilities/info/EmbeddedBrowser.h"
 
@@ -13,6 +14,7 @@ frmInfo::frmInfo(Application &) : QWidget(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Editor Info"));
+    closeOnEscape(this);
 
     Label1 = named(new QLabel(QStringLiteral("Forum Address: ") + ForumAddress, this), "Label1");
     Label1->move(twipsToPixels(120), twipsToPixels(240));

@@ -61,10 +61,16 @@ frmSearch::frmSearch(Application &app)
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, optScore);
 
-    // An option becomes the selected one when it takes the focus; the first in the tab order
-    // takes it when the window opens.
-    for (QRadioButton *option : {optTweak, optBotNames, optScore})
+    // The options are one stop for Tab, at the selected one; the arrow keys move between them and
+    // select. An option becomes the selected one when it takes the focus; the first in the tab
+    // order takes it when the window opens.
+    for (QRadioButton *option : {optTweak, optBotNames, optScore}) {
         option->installEventFilter(this);
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
     chooseTarget(optTweak);
 
     connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
@@ -144,6 +150,8 @@ void frmSearch::Command1_Click()
     const QString searchText = Text1->text();
     const qsizetype found = findNext(editor->shownText(), searchText, lastFound);
     if (found < 0) {
+        // The next search starts over from the first character.
+        lastFound = 0;
         app_.prompts().messageBox(this, QStringLiteral("Nothing found!"), Prompts::Information);
     } else {
         lastFound = found + 1;
@@ -152,6 +160,9 @@ void frmSearch::Command1_Click()
         rtb->setTextCursor(cursor);
     }
 
+    // The find window stays in front of the editor it searched, where it is on the screen.
+    if (parentWidget() != editor)
+        app_.windows().giveOwner(this, editor);
     editor->show();
     editor->raise();
     editor->activateWindow();

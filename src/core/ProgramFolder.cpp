@@ -99,9 +99,11 @@ QString holderOf(const QLockFile &lock)
     QString host, program;
     if (!lock.getLockInfo(&pid, &host, &program))
         return QString();
-    const QString local = QSysInfo::machineHostName();
-    return host.isEmpty() || host == local ? QStringLiteral(" (process %1)").arg(pid)
-                                           : QStringLiteral(" (process %1 on %2)").arg(pid).arg(host);
+    // Host names are one in any letter case; Windows names the machine by its computer name.
+    const bool here = host.isEmpty() || host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0 ||
+                      host.compare(qEnvironmentVariable("COMPUTERNAME"), Qt::CaseInsensitive) == 0;
+    return here ? QStringLiteral(" (process %1)").arg(pid)
+                : QStringLiteral(" (process %1 on %2)").arg(pid).arg(host);
 }
 
 } // namespace

@@ -165,6 +165,7 @@ private slots:
                      setup.printed("intro"),
                  "max-bots=64\nguard=1,2,3\nattack-enemy=1,3,0\nattack-neutral=1,3,0\ndefend=0,1,3\nkill=7\n"
                  "teamkill=-3\nsuicide=-2\nrevive=1\nheal=1\nresupply=1\nrepair=1\nintro=skip\n");
+        otherWriter.unlock();
         // Values not given come from the game file where it holds them all, as the windows take them.
         setup.games.write(
             "Orvanthe/mods/vantrax/python/game/scoringCommon.py",
@@ -298,11 +299,12 @@ private slots:
 
         setup.config.write(ProgramFolderName + "/MaxBots.ini/.keep", "");
         const Outcome blocked = setup.run("max-bots|20");
-        QVERIFY(blocked.exitCode == 1 &&
-                blocked.err.contains(
-                    QDir::toNativeSeparators(setup.config.filePath(ProgramFolderName + "/MaxBots.ini"))
-                        .toUtf8()) &&
-                blocked.err.contains(QDir::toNativeSeparators("AI/AIDefault.ai\" was left as it was.").toUtf8()));
+        QVERIFY(
+            blocked.exitCode == 1 &&
+            blocked.err.contains(
+                QDir::toNativeSeparators(setup.config.filePath(ProgramFolderName + "/MaxBots.ini"))
+                    .toUtf8()) &&
+            blocked.err.contains(QDir::toNativeSeparators("AI/AIDefault.ai\" was left as it was.").toUtf8()));
         QVERIFY(!setup.games.entries().contains("Orvanthe/mods/vantrax/AI/AIDefault.ai"));
 
 #ifdef Q_OS_UNIX

@@ -215,7 +215,7 @@ private slots:
                 !QFileInfo::exists(at("first/dir.ini")));
         game_.write("first/dir.ini", QByteArray("/x\0y\r\n", 6));
         QCOMPARE(readStoredLocation(ProgramFolder(at("first"))).error(),
-                 "Cannot read \"" + at("first/dir.ini") +
+                 "Cannot read \"" + QDir::toNativeSeparators(at("first/dir.ini")) +
                      "\": it holds a NUL byte, so it is no stored name.");
     }
 
@@ -340,8 +340,8 @@ private slots:
         });
         QVERIFY2(outer.error().contains(QString("another Vantrax Editor or vantrax call is saving in \"%1\" "
                                                 "(process %2) and")
-                                            .arg(folder.path())
-                                            .arg(getpid())),
+                                            .arg(QDir::toNativeSeparators(folder.path()))
+                                            .arg(QCoreApplication::applicationPid())),
                  qPrintable(outer.error()));
         for (const char *file :
              {"vantrax.lock", "Score.ini.aB3dE9", "versions/k/file.Xy12Z9", "Score.ini.keep"})
@@ -350,6 +350,7 @@ private slots:
         QVERIFY(
             killed.open(QIODevice::ReadWrite) &&
             killed.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        killed.close();
         QVERIFY(folder.whileLocked(done, std::chrono::milliseconds(0)).ok());
         QCOMPARE(game_.entries().filter(QRegularExpression("program/(Score|versions/k/)")),
                  QStringList({"program/Score.ini.keep"}));

@@ -226,7 +226,8 @@ private slots:
         QCOMPARE(shown(editor), before);
         if (stateBlocked)
             QVERIFY(run.games.read(run.gameFile(window)) == game &&
-                    run.prompts.messages[0].text.contains(run.gameFile(window), Qt::CaseInsensitive));
+                    run.prompts.messages[0].text.contains(QDir::toNativeSeparators(run.gameFile(window)),
+                                                          Qt::CaseInsensitive));
         else
             QCOMPARE(run.programFolder.read(stateFile), state);
     }

@@ -38,7 +38,9 @@ lintian --pedantic --fail-on error,warning "$cli" "$desktop" >/dev/null 2>&1 || 
 
 # A server's view: vantrax alone, unpacked, answers from its own folder.
 dpkg-deb -x "$cli" "$work/root"
-"$work/root/usr/bin/vantrax" --help | head -n 1 | grep -q '^Usage: vantrax' || fail "the unpacked vantrax does not run"
+# (Into a file: a pipe that closes after the first line could make the rest of the help fail.)
+"$work/root/usr/bin/vantrax" --help >"$work/help.txt" && head -n 1 "$work/help.txt" | grep -q '^Usage: vantrax' ||
+  fail "the unpacked vantrax does not run"
 dpkg-deb -x "$desktop" "$work/root"
 for page in vantrax vantrax-editor; do
   MANWIDTH=80 man -l "$work/root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^NAME" ||

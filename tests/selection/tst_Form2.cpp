@@ -165,9 +165,10 @@ private slots:
         QVERIFY(list->path() == game_ && run.form()->isVisible());
         run.prompts = {};
         QTest::keyClick(list, Qt::Key_Enter);
-        QCOMPARE(run.prompts.messages, Messages({{"The mod \"No Such Mod \" has no folder: \"" + game_ +
-                                                      "/mods/No Such Mod \" was not found.",
-                                                  16}}));
+        QCOMPARE(run.prompts.messages,
+                 Messages({{"The mod \"No Such Mod \" has no folder: \"" +
+                                QDir::toNativeSeparators(game_ + "/mods/No Such Mod ") + "\" was not found.",
+                            16}}));
         QVERIFY(run.form()->isVisible() && run.stored() == game_ + "\r\n|");
         games_.write("Orvanthe/mods/no such mod /.keep", "");
         QTest::keyClick(list, Qt::Key_Enter);

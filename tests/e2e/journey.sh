@@ -21,21 +21,7 @@ export QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
 
 fail() { echo "journey: $*" >&2; exit 1; }
 
-window() {
-  local id
-  id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-  [ -n "$id" ] || fail "no window \"$1\" appeared"
-  echo "$id"
-}
-
-# click <window> <x> <y>: a left click at a point of the window, in pixels.
-click() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
-  sleep 0.3
-}
-
-same() { cmp "$1" "$2" || fail "$2 differs from the expected bytes"; }
+source "$source/tests/e2e/desktop_steps.sh"
 
 cd "$work/Orvanthe"
 "$work/prefix/bin/vantrax-editor" >"$work/program.log" 2>&1 & pid=$!

@@ -30,23 +30,7 @@ wine=/usr/lib/wine/wine64
 # Windows paths of this machine's folders: its root is drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-window() {
-  local id
-  id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-  [ -n "$id" ] || fail "no window \"$1\" appeared"
-  echo "$id"
-}
-# click <window> <x> <y>: a left click at a point of the window, in pixels.
-click() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
-  sleep 0.5
-}
-# same <expected> <file>: the file holds the expected bytes, once the program has written them.
-same() {
-  for _ in $(seq 50); do cmp -s "$1" "$2" && return 0; sleep 0.1; done
-  cmp "$1" "$2" || { od -c "$2" | tail -4 >&2; fail "$2 differs from what the Linux program writes"; }
-}
+source "$source/tests/e2e/desktop_steps.sh"
 # wait_for <file>: the program writes it in its own time.
 wait_for() {
   for _ in $(seq 100); do [ -f "$1" ] && return 0; sleep 0.1; done

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PathResolver.h"
 #include "core/ProgramFolder.h"
 
 #include <QString>
@@ -31,3 +32,15 @@ template <typename Values> struct SourcedValues {
 
 // The state file's path when it could be read, for naming where stored values came from.
 QString stateFileSource(const ProgramFolder &programFolder, const QString &name);
+
+// The values of the game file at `path` where `parse` finds them all there; else the stored ones
+// `stored` reads from the program folder, named by the state file `stateFile`.
+template <typename Values, typename Parse, typename Stored>
+SourcedValues<Values> valuesFromFileOrStore(const ProgramFolder &programFolder, const QString &path,
+                                            const QString &stateFile, Parse parse, Stored stored)
+{
+    const std::optional<QString> text = gameFileText(path);
+    if (const auto inFile = text ? parse(*text) : std::nullopt)
+        return {Values(*inFile), pathAsFound(path)};
+    return {stored(programFolder), stateFileSource(programFolder, stateFile)};
+}

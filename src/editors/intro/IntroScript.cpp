@@ -1,6 +1,5 @@
 #include "editors/intro/IntroScript.h"
 
-#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 
 namespace {
@@ -84,8 +83,6 @@ std::optional<IntroOption> parseIntroScript(const QString &text)
 SourcedValues<std::optional<IntroOption>> currentIntroOption(const ProgramFolder &programFolder,
                                                              const QString &scriptFile)
 {
-    const std::optional<QString> text = gameFileText(scriptFile);
-    if (const std::optional<IntroOption> inFile = text ? parseIntroScript(*text) : std::nullopt)
-        return {inFile, pathAsFound(scriptFile)};
-    return {storedIntroOption(programFolder), stateFileSource(programFolder, IntroStore)};
+    return valuesFromFileOrStore<std::optional<IntroOption>>(programFolder, scriptFile, IntroStore,
+                                                             parseIntroScript, storedIntroOption);
 }

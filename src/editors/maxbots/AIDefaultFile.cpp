@@ -1,6 +1,5 @@
 #include "editors/maxbots/AIDefaultFile.h"
 
-#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 
 #include <QRegularExpression>
@@ -51,8 +50,5 @@ std::optional<int> parseAIDefault(const QString &text)
 
 SourcedValues<int> currentMaxBots(const ProgramFolder &programFolder, const QString &scriptFile)
 {
-    const std::optional<QString> text = gameFileText(scriptFile);
-    if (const std::optional<int> inFile = text ? parseAIDefault(*text) : std::nullopt)
-        return {*inFile, pathAsFound(scriptFile)};
-    return {storedMaxBots(programFolder), stateFileSource(programFolder, MaxBotsStore)};
+    return valuesFromFileOrStore<int>(programFolder, scriptFile, MaxBotsStore, parseAIDefault, storedMaxBots);
 }

@@ -1,6 +1,5 @@
 #include "editors/scores/ScoringModule.h"
 
-#include "core/PathResolver.h"
 #include "core/StockTexts.h"
 
 #include <QRegularExpression>
@@ -119,8 +118,6 @@ std::optional<ScoreValues> parseScoringModule(const QString &text)
 
 SourcedValues<ScoreValues> currentScores(const ProgramFolder &programFolder, const QString &moduleFile)
 {
-    const std::optional<QString> text = gameFileText(moduleFile);
-    if (const std::optional<ScoreValues> inFile = text ? parseScoringModule(*text) : std::nullopt)
-        return {*inFile, pathAsFound(moduleFile)};
-    return {storedScores(programFolder), stateFileSource(programFolder, ScoreStateFile)};
+    return valuesFromFileOrStore<ScoreValues>(programFolder, moduleFile, ScoreStateFile, parseScoringModule,
+                                              storedScores);
 }

@@ -1,6 +1,5 @@
 #include "editors/strategies/StrategiesFile.h"
 
-#include "core/PathResolver.h"
 #include "core/ProgramInfo.h"
 
 #include <QRegularExpression>
@@ -221,8 +220,6 @@ std::optional<StrategyValues> parseStrategies(const QString &text)
 
 SourcedValues<StrategyValues> currentStrategies(const ProgramFolder &programFolder, const QString &scriptFile)
 {
-    const std::optional<QString> text = gameFileText(scriptFile);
-    if (const std::optional<StrategyValues> inFile = text ? parseStrategies(*text) : std::nullopt)
-        return {*inFile, pathAsFound(scriptFile)};
-    return {storedStrategies(programFolder), stateFileSource(programFolder, StrategiesStateFile)};
+    return valuesFromFileOrStore<StrategyValues>(programFolder, scriptFile, StrategiesStateFile,
+                                                 parseStrategies, storedStrategies);
 }

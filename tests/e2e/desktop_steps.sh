@@ -21,3 +21,18 @@ same() {
   for _ in $(seq 50); do cmp -s "$1" "$2" && return 0; sleep 0.1; done
   cmp "$1" "$2" || { od -c "$2" | tail -4 >&2; fail "$2 differs from the expected bytes"; }
 }
+
+# save_bot_count <launcher> <count>: opens "Change Max Bots" (the launcher's third entry; its entries
+# lie 48 px apart from 16, 16), moves the slider to the count by keys and presses Save. Below the
+# menu bar the window's client area is 143 px high: the slider at its top, Save at 177, 110.
+save_bot_count() {
+  click "$1" 60 $((16 + 48 * 2 + 15))
+  local maxbots
+  maxbots=$(window "Orvanthe Bot Changer")
+  eval "$(xdotool getwindowgeometry --shell "$maxbots")"
+  local client=$((HEIGHT - 143))
+  click "$maxbots" 10 $((client + 20))
+  xdotool key Home
+  xdotool key --delay 20 --repeat "$2" Right
+  click "$maxbots" 257 $((client + 122))
+}

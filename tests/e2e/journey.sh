@@ -33,17 +33,7 @@ launcher=$(window "Orvanthe Editor")
 sleep 0.5
 import -window "$launcher" "$build/tests/journey-launcher.png"
 
-# The launcher's entries lie 48 px apart from 16, 16: "Change Max Bots" is the third.
-click "$launcher" 60 $((16 + 48 * 2 + 15))
-maxbots=$(window "Orvanthe Bot Changer")
-# Below the menu bar, the client area is 143 px high: the slider at its top, Save at 177, 110.
-eval "$(xdotool getwindowgeometry --shell "$maxbots")"
-client=$((HEIGHT - 143))
-click "$maxbots" 10 $((client + 20))
-xdotool windowfocus --sync "$maxbots"
-xdotool key --window "$maxbots" Home
-xdotool key --window "$maxbots" --repeat 40 --delay 20 Right
-click "$maxbots" 257 $((client + 122))
+save_bot_count "$launcher" 40
 
 { cat "$stock/AIDefault-head.ai"; printf 'aiSettings.setMaxNBots 40\r'; cat "$stock/AIDefault-tail.ai"; printf '\r\n'; } \
   >"$work/AIDefault.ai"

@@ -67,23 +67,15 @@ done
 sleep 0.5
 import -window "$launcher" "$build/tests/windows-launcher.png"
 
-# The launcher's entries lie 48 px apart from 16, 16: "Change Max Bots" is the third, "Score
-# Editor" the fifth. The windows it opens have no frame.
-click "$launcher" 60 $((16 + 48 * 2 + 15))
-maxbots=$(window "Orvanthe Bot Changer")
-# Below the menu bar, the client area is 143 px high: the slider at its top, Save at 177, 110.
-eval "$(xdotool getwindowgeometry --shell "$maxbots")"
-client=$((HEIGHT - 143))
-click "$maxbots" 10 $((client + 20))
-xdotool key Home
-xdotool key --delay 20 --repeat 40 Right
-click "$maxbots" 257 $((client + 122))
+# The windows the launcher opens have no frame under Wine.
+save_bot_count "$launcher" 40
 XDG_CONFIG_HOME="$work/linux" "$linux_vantrax" max-bots 40 --game "$work/Orvanthe" --mod Vantrax --stdout \
   >"$expected/AIDefault.ai"
 same "$expected/AIDefault.ai" "$work/Orvanthe/mods/vantrax/AI/AIDefault.ai"
 printf '40\r\n' >"$expected/MaxBots.ini"
 same "$expected/MaxBots.ini" "$stored/MaxBots.ini"
 
+# "Score Editor" is the launcher's fifth entry.
 click "$launcher" 60 $((16 + 48 * 4 + 15))
 scores=$(window "Score Editor")
 # Kill's field, at 94, 21, gets 7; Save is seven fields on.

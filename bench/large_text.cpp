@@ -41,6 +41,7 @@ public:
     }
     QString openFileName(QWidget *, const QString &) override { return file; }
     QString saveFileName(QWidget *, const QString &) override { return file; }
+    int lineNumber(QWidget *, int, int) override { return 0; }
     void endProcess() override {}
 };
 

@@ -1,8 +1,13 @@
 #include "app/Prompts.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSpinBox>
 
 namespace {
 
@@ -66,6 +71,30 @@ QString DialogPrompts::openFileName(QWidget *parent, const QString &filter)
 QString DialogPrompts::saveFileName(QWidget *parent, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+}
+
+int DialogPrompts::lineNumber(QWidget *parent, int current, int last)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmGoToLine"));
+    dialog.setWindowTitle(QStringLiteral("Go to Line"));
+    auto *line = new QSpinBox(&dialog);
+    line->setObjectName(QStringLiteral("txtLine"));
+    line->setRange(1, last);
+    line->setValue(current);
+    line->setAccessibleName(QStringLiteral("Line number"));
+    line->setAccessibleDescription(QStringLiteral("1 to %1").arg(last));
+    auto *caption = new QLabel(QStringLiteral("&Line number (1 to %1):").arg(last), &dialog);
+    caption->setBuddy(line);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QFormLayout(&dialog);
+    layout->addRow(caption, line);
+    layout->addRow(buttons);
+    // What is typed replaces the offered number.
+    line->selectAll();
+    return dialog.exec() == QDialog::Accepted ? line->value() : 0;
 }
 
 void DialogPrompts::endProcess()

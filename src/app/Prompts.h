@@ -30,6 +30,8 @@ public:
     // form, such as "Tweak files (*.tweak)".
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+    // Asks for a line number from 1 to `last`, offering `current`; 0 when the user cancels.
+    virtual int lineNumber(QWidget *parent, int current, int last) = 0;
     // Ends the whole program at once: no window gets to ask or save anything.
     virtual void endProcess() = 0;
 };
@@ -42,5 +44,6 @@ public:
     int messageBox(QWidget *parent, const QString &text, int style) override;
     QString openFileName(QWidget *parent, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &filter) override;
+    int lineNumber(QWidget *parent, int current, int last) override;
     void endProcess() override;
 };

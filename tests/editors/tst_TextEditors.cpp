@@ -35,6 +35,12 @@ struct Run : TestRun {
     }
 };
 
+// A menu item's underlined letter, as a capital.
+QChar mnemonic(const QAction *item)
+{
+    return item->text().section(u'&', 1).front().toUpper();
+}
+
 void trigger(QWidget *window, const QString &item)
 {
     window->findChild<QAction *>(item)->trigger();
@@ -269,6 +275,75 @@ private slots:
         window->mnuFileNew_Click();
         QCoreApplication::processEvents();
         QVERIFY(window->rtb->toPlainText().isEmpty() && !window->rtb->isReadOnly());
+    }
+
+    // Go to Line offers the caret's line within the whole text's range (a text still filling in is
+    // put in whole first) and puts the caret at the chosen line's start, on screen; Cancel leaves
+    // it. The Edit items that cannot act are disabled, as long as they cannot.
+    void goToLineAndTheEditItemsThatCanAct()
+    {
+        Run run;
+        auto *window = run.open<frmTweak>();
+        const auto enabled = [window] {
+            QString items;
+            for (QAction *item : {window->mnuEditUndo, window->mnuEditRedo, window->mnuEditCut,
+                                  window->mnuEditCopy, window->mnuEditPaste, window->mnuEditSelectAll})
+                items += item->isEnabled() ? mnemonic(item) : u'-';
+            return items;
+        };
+        QGuiApplication::clipboard()->setText(QStringLiteral("echo"));
+        QByteArray lines;
+        for (int line = 1; line <= 9000; ++line)
+            lines += "ObjectTemplate.setTorque " + QByteArray::number(line) + "\r\n";
+        run.load(window, "lines.tweak", lines);
+        QCOMPARE(enabled(), "-----A");
+        run.prompts.lineNumbers = {7000};
+        trigger(window, "mnuEditGoToLine");
+        trigger(window, "mnuEditGoToLine");
+        QCOMPARE(run.prompts.lineRanges, QStringList({"1 of 1 to 9001", "7000 of 1 to 9001"}));
+        const QTextCursor caret = window->rtb->textCursor();
+        QVERIFY(caret.atBlockStart() && caret.block().text() == "ObjectTemplate.setTorque 7000");
+        QVERIFY(window->rtb->viewport()->rect().contains(window->rtb->cursorRect()));
+        QCOMPARE(enabled(), "----PA");
+        QTest::keyClicks(window->rtb, "x");
+        QCOMPARE(enabled(), "U---PA");
+        trigger(window, "mnuEditUndo");
+        QCOMPARE(enabled(), "-R--PA");
+        trigger(window, "mnuEditSelectAll");
+        QCOMPARE(enabled(), "-RTCPA");
+        trigger(window, "mnuEditCut");
+        QCOMPARE(enabled(), "U---P-");
+    }
+
+    // The View choices hold for every open editor at once and are kept for the next run; a line the
+    // file does not hold as written means that choice's default. A text holding a line of more
+    // than 64 K characters shows wrapped until the user says otherwise.
+    void viewChoicesHoldForEveryEditorAndAreKept()
+    {
+        Run run;
+        run.programFolder.write("TextView.ini", "SyntaxColours=no\r\nWrapLongLines=1\r\n");
+        auto *tweak = run.open<frmTweak>();
+        const auto shown = [](TextEditorWindow *editor) {
+            QString view;
+            for (QAction *item : {editor->mnuViewColours, editor->mnuViewLineNumbers, editor->mnuViewWrap})
+                view += item->isChecked() ? mnemonic(item) : u'-';
+            const bool wraps = editor->rtb->lineWrapMode() == QPlainTextEdit::WidgetWidth;
+            return view + (editor->rtb->lineNumbersShown() ? "L" : "-") + (wraps ? "W" : "-");
+        };
+        QCOMPARE(shown(tweak), "CLWLW");
+        trigger(tweak, "mnuViewWrap");
+        trigger(tweak, "mnuViewLineNumbers");
+        QCOMPARE(run.programFolder.read("TextView.ini"), "SyntaxColours=1\r\nLineNumbers=0\r\nWrapLongLines=0\r\n");
+        TextEditorWindow *botNames = run.editor("frmBotNames");
+        QCOMPARE(shown(botNames), "C----");
+        run.load(tweak, "long.tweak", "rem " + QByteArray(70000, 'x') + "\r\nrun next\r\n");
+        QCOMPARE(shown(tweak), "C-W-W");
+        trigger(botNames, "mnuViewLineNumbers");
+        QCOMPARE(shown(tweak), "CLWLW");
+        QCOMPARE(shown(botNames), "CL-L-");
+        trigger(tweak, "mnuViewWrap");
+        run.load(tweak, "short.tweak", "run next\r\n");
+        QCOMPARE(shown(tweak), "CL-L-");
     }
 
     // Restore Previous Version lists the installation's files with versions and the chosen file's;

@@ -27,12 +27,21 @@ public:
     }
     QString openFileName(QWidget *, const QString &filter) override { return fileName(filter); }
     QString saveFileName(QWidget *, const QString &filter) override { return fileName(filter); }
+    int lineNumber(QWidget *, int current, int last) override
+    {
+        lineRanges << QStringLiteral("%1 of 1 to %2").arg(current).arg(last);
+        return lineNumbers.isEmpty() ? 0 : lineNumbers.takeFirst();
+    }
     void endProcess() override { ++endProcessCalls; }
 
     // Answers for the next message boxes; an empty queue answers OK.
     QList<int> answers;
     // Paths for the next file dialogs; an empty queue cancels.
     QStringList fileNames;
+    // Line numbers for the next questions for one; an empty queue cancels.
+    QList<int> lineNumbers;
+    // Each question for a line: "<offered> of 1 to <last>".
+    QStringList lineRanges;
     QList<Message> messages;
     QStringList fileFilters;
     int endProcessCalls = 0;

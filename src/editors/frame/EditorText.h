@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <type_traits>
+
 // How a text area shows a game file. CR LF and a lone LF are its line breaks, written back as
 // CR LF. A lone CR (the max bots script ends a line with CR CR LF) is shown as this mark, which
 // the code page cannot hold, and written back as CR. Every other character passes through
@@ -28,3 +30,19 @@ template <typename Char> qsizetype showLineEnds(Char *text, qsizetype size, Char
 // Converts in place: a file's text is dropped once shown, so it needs no second copy.
 QString editorTextFromFile(QString fileText);
 QString fileTextFromEditor(QStringView editorText);
+
+// Whether a line of a file's bytes (a QByteArrayView) or of a text (a QStringView) is longer than
+// `length` characters; a byte is a character here, as in the game's code pages.
+template <typename Text> bool holdsLineLongerThan(Text text, qsizetype length)
+{
+    using Char = std::remove_cv_t<typename Text::value_type>;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        if (end - start > length)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}

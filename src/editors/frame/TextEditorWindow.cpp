@@ -12,12 +12,12 @@
 #include "utilities/search/frmSearch.h"
 #include "utilities/versions/frmVersions.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QShortcut>
 #include <QTextDocument>
 
 #include <utility>
@@ -29,7 +29,7 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
 
-    rtb = named(new QPlainTextEdit(this), "rtb");
+    rtb = named(new TextArea(this), "rtb");
     rtb->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Large files: with the scroll bars always there, showing them never lays the whole text out
     // again, and the game's text (Latin letters, one code page) needs no shaping, which long lines
@@ -48,18 +48,148 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
     rtb->viewport()->installEventFilter(this);
 
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
-    mnuEditSearch = named(mnuEdit->addAction(QStringLiteral("&Search")), "mnuEditSearch");
-    mnuEditSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
-            [this] { frmSearch::findNextIn(app_, this); });
+    addEditMenu();
+    addViewMenu();
     closeOnEscape(this);
 
     resize(twipsToPixels(clientWidthTwips),
            twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height());
 }
 
+QAction *TextEditorWindow::newMenuItem(QMenu *menu, const char *name, const QString &caption,
+                                      const QKeySequence &shortcut)
+{
+    QAction *action = named(menu->addAction(caption), name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void TextEditorWindow::addEditMenu()
+{
+    mnuEdit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnuEdit");
+    const auto item = [this](const char *name, const QString &caption, const QKeySequence &shortcut,
+                             void (QPlainTextEdit::*edit)()) {
+        QAction *action = newMenuItem(mnuEdit, name, caption, shortcut);
+        connect(action, &QAction::triggered, rtb, edit);
+        return action;
+    };
+    mnuEditUndo = item("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                       &QPlainTextEdit::undo);
+    mnuEditRedo = item("mnuEditRedo", QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                       &QPlainTextEdit::redo);
+    mnuEditCut = item("mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                      &QPlainTextEdit::cut);
+    mnuEditCopy = item("mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                       &QPlainTextEdit::copy);
+    mnuEditPaste = item("mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                        &QPlainTextEdit::paste);
+    mnuEditSelectAll = item("mnuEditSelectAll", QStringLiteral("Select &All"),
+                            QKeySequence(Qt::CTRL | Qt::Key_A), &QPlainTextEdit::selectAll);
+    named(mnuEdit->addSeparator(), "mnuEditLine");
+    mnuEditSearch = newMenuItem(mnuEdit, "mnuEditSearch", QStringLiteral("&Search"),
+                                QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuEditFindNext = newMenuItem(mnuEdit, "mnuEditFindNext", QStringLiteral("Find &Next"),
+                                  QKeySequence(Qt::Key_F3));
+    connect(mnuEditFindNext, &QAction::triggered, this, [this] { frmSearch::findNextIn(app_, this); });
+    mnuEditGoToLine = newMenuItem(mnuEdit, "mnuEditGoToLine", QStringLiteral("&Go to Line..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(mnuEditGoToLine, &QAction::triggered, this, &TextEditorWindow::goToLine);
+
+    // An item that cannot act is disabled. The clipboard is asked only when it changes or the menu
+    // opens: on X11 that is a round trip to the program holding it.
+    connect(rtb, &QPlainTextEdit::undoAvailable, this, &TextEditorWindow::followEditState);
+    connect(rtb, &QPlainTextEdit::redoAvailable, this, &TextEditorWindow::followEditState);
+    connect(rtb, &QPlainTextEdit::copyAvailable, this, &TextEditorWindow::followEditState);
+    connect(rtb->document(), &QTextDocument::contentsChanged, this, &TextEditorWindow::followEditState);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TextEditorWindow::followPasteState);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &TextEditorWindow::followPasteState);
+    followEditState();
+    followPasteState();
+}
+
+void TextEditorWindow::followEditState()
+{
+    const bool editable = !rtb->isReadOnly();
+    const bool selected = rtb->textCursor().hasSelection();
+    mnuEditUndo->setEnabled(editable && rtb->document()->isUndoAvailable());
+    mnuEditRedo->setEnabled(editable && rtb->document()->isRedoAvailable());
+    mnuEditCut->setEnabled(editable && selected);
+    mnuEditCopy->setEnabled(selected);
+    mnuEditSelectAll->setEnabled(!rtb->document()->isEmpty());
+}
+
+void TextEditorWindow::followPasteState()
+{
+    mnuEditPaste->setEnabled(!rtb->isReadOnly() && rtb->canPaste());
+}
+
+void TextEditorWindow::addViewMenu()
+{
+    mnuView = named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
+    const auto item = [this](const char *name, const QString &caption, bool TextView::*choice) {
+        QAction *action = newMenuItem(mnuView, name, caption, QKeySequence());
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, choice](bool on) { chooseView(choice, on); });
+        return action;
+    };
+    mnuViewColours = item("mnuViewColours", QStringLiteral("Syntax &Colours"), &TextView::colours);
+    mnuViewLineNumbers = item("mnuViewLineNumbers", QStringLiteral("&Line Numbers"), &TextView::lineNumbers);
+    mnuViewWrap = item("mnuViewWrap", QStringLiteral("&Wrap Long Lines"), &TextView::wrap);
+    showView(storedTextView(app_.programFolder()));
+}
+
+// The choice is kept and holds for every open editor at once; the others keep the rest of what
+// they show.
+void TextEditorWindow::chooseView(bool TextView::*item, bool on)
+{
+    TextView view = view_;
+    view.*item = on;
+    // Here the user decided how the text wraps.
+    if (item == &TextView::wrap)
+        longLines_ = false;
+    app_.succeeded(this, storeTextView(app_.programFolder(), view));
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *editor = qobject_cast<TextEditorWindow *>(widget))
+            editor->showView(view);
+    }
+}
+
+void TextEditorWindow::showView(const TextView &view)
+{
+    view_ = view;
+    const bool wrap = view.wrap || longLines_;
+    mnuViewColours->setChecked(view.colours);
+    mnuViewLineNumbers->setChecked(view.lineNumbers);
+    mnuViewWrap->setChecked(wrap);
+    rtb->setLineNumbersShown(view.lineNumbers);
+    const QPlainTextEdit::LineWrapMode mode = wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+    if (rtb->lineWrapMode() != mode) {
+        rtb->setLineWrapMode(mode);
+        rtb->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    }
+}
+
+// Before a text goes in: laid out unwrapped first, a very long line would cost its whole layout.
+void TextEditorWindow::noteLineLengths(bool longLines)
+{
+    longLines_ = longLines;
+    showView(view_);
+}
+
+void TextEditorWindow::goToLine()
+{
+    // The range asked about is the whole text's.
+    finishFilling();
+    const int line = app_.prompts().lineNumber(this, rtb->caretLine(), rtb->lineCount());
+    if (line > 0)
+        rtb->goToLine(line);
+}
+
 namespace {
+
+// A text holding a line longer than this shows wrapped (see TextEditorWindow::longLines_).
+constexpr qsizetype LongLine = 64 * 1024;
 
 // A large file goes into the text area in parts: the first, enough for the first screen, at once,
 // the others one per turn of the event loop, so the window shows and answers while the rest is
@@ -86,12 +216,14 @@ QString editorTextOf(QByteArrayView fileBytes)
 void TextEditorWindow::setFileText(const QString &text)
 {
     stopFilling();
+    noteLineLengths(holdsLineLongerThan(QStringView(text), LongLine));
     showText(editorTextFromFile(text));
 }
 
 void TextEditorWindow::replaceText(const QString &text)
 {
     stopFilling();
+    noteLineLengths(holdsLineLongerThan(QStringView(text), LongLine));
     QTextCursor cursor(rtb->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(editorTextFromFile(text));
@@ -101,6 +233,7 @@ void TextEditorWindow::replaceText(const QString &text)
 void TextEditorWindow::setFileBytes(QByteArray bytes)
 {
     stopFilling();
+    noteLineLengths(holdsLineLongerThan(QByteArrayView(bytes), LongLine));
     filled_ = partEnd(bytes, 0, FirstPart);
     // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
     if (filled_ > 2 * FirstPart)
@@ -113,6 +246,8 @@ void TextEditorWindow::setFileBytes(QByteArray bytes)
     rtb->setReadOnly(true);
     rtb->document()->setUndoRedoEnabled(false);
     rtb->viewport()->setCursor(Qt::BusyCursor);
+    followEditState();
+    followPasteState();
     filler_.start(0);
 }
 
@@ -163,6 +298,8 @@ void TextEditorWindow::stopFilling()
     rtb->document()->setUndoRedoEnabled(true);
     rtb->setReadOnly(false);
     rtb->viewport()->setCursor(Qt::IBeamCursor);
+    followEditState();
+    followPasteState();
 }
 
 void TextEditorWindow::finishFilling()

@@ -2,6 +2,8 @@
 
 #include "core/Result.h"
 #include "editors/frame/ShownText.h"
+#include "editors/frame/TextArea.h"
+#include "editors/frame/TextView.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -10,19 +12,31 @@
 
 class Application;
 class QMenu;
-class QPlainTextEdit;
 
 // The frame the whole-text editors share: a sizable window whose text area fills it and follows
 // every resize (its top-left corner stays put and it grows by what the window grows), with a
-// File menu of the editor's own and an Edit menu with Search; F3 finds the next match. A changed
-// text is never dropped without asking.
+// File menu of the editor's own, an Edit menu (Undo to Select All, then Search, Find Next and Go
+// to Line) and a View menu whose choices hold for the three editors and are kept for the next
+// run. A changed text is never dropped without asking.
 class TextEditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    QPlainTextEdit *rtb;
+    TextArea *rtb;
     QMenu *mnuFile;
     QMenu *mnuEdit;
+    QAction *mnuEditUndo;
+    QAction *mnuEditRedo;
+    QAction *mnuEditCut;
+    QAction *mnuEditCopy;
+    QAction *mnuEditPaste;
+    QAction *mnuEditSelectAll;
     QAction *mnuEditSearch;
+    QAction *mnuEditFindNext;
+    QAction *mnuEditGoToLine;
+    QMenu *mnuView;
+    QAction *mnuViewColours;
+    QAction *mnuViewLineNumbers;
+    QAction *mnuViewWrap;
 
     // A text the program holds (a stock text) goes in whole.
     void setFileText(const QString &text);
@@ -42,6 +56,11 @@ public:
     // saves, No drops the changes. Returns whether the action that asked may go on (not after
     // Cancel, nor after a save that failed or was cancelled).
     bool changesSetAside();
+
+    // Asks for a line, showing the range of the text's lines, and puts the caret at its start.
+    void goToLine();
+    // Shows the text as the view asks; `wrap` only where the text holds no very long line.
+    void showView(const TextView &view);
 
     // The file the text was read from (empty for none), and reading it again into the text area.
     virtual QString shownFile() const = 0;
@@ -91,7 +110,20 @@ private:
     qsizetype filled_ = 0;
     bool filling_ = false;
 
+    // A text holding a line longer than this shows wrapped, whatever the view says, until the
+    // user turns wrapping off: unwrapped, each repaint of such a line (a caret blink) lays it out
+    // whole.
+    bool longLines_ = false;
+    TextView view_;
+
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
+    QAction *newMenuItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut);
+    void addEditMenu();
+    void addViewMenu();
+    void followEditState();
+    void followPasteState();
+    void chooseView(bool TextView::*item, bool on);
+    void noteLineLengths(bool longLines);
     void showText(const QString &editorText);
     void followEdit(int position, int removed, int added);
     void fillNextPart();

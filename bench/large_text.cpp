@@ -1,6 +1,8 @@
 // The tweak editor with large files, each figure beside its floor in the same run: loading (first
 // screen and all text), the same content in ten long lines, memory, saving beside dd's synced
 // write of the same bytes, and Find Next beside QString::indexOf, unchanged and after one edit.
+// For the ten long lines also: the file's end shown after Ctrl+End, and the CPU the idle window
+// takes with its caret blinking there, wrapped (as such a text opens) and unwrapped.
 // The files have lines of 40 to 80 characters holding every byte value; the floor of a load is
 // reading and decoding the file with its line-break conversion. Run by bench/large_text.sh on the
 // offscreen platform; a size in megabytes as argument measures that size alone.
@@ -21,9 +23,14 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include <QAction>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -92,9 +99,43 @@ QByteArray tweakFile(qsizetype megabytes, int lineCount = 0)
     return file + "\r\nObjectTemplate.setTurretSpinner Omega_Turret_Spinner\r\n";
 }
 
+// The share of one CPU the process takes while its event loop runs for two seconds.
+double idleCpuPercent()
+{
+    const auto cpuMicroseconds = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 + usage.ru_utime.tv_usec +
+               usage.ru_stime.tv_usec;
+    };
+    constexpr int Milliseconds = 2000;
+    const double before = cpuMicroseconds();
+    QEventLoop loop;
+    QTimer::singleShot(Milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    return (cpuMicroseconds() - before) / (Milliseconds * 10.0);
+}
+
+// Ctrl+End and the screen drawn, then the idle CPU with the caret at the end.
+struct AtTheEnd {
+    double endMs, idlePercent;
+};
+
+AtTheEnd atTheEnd(frmTweak *editor)
+{
+    AtTheEnd figures{};
+    figures.endMs = millisecondsOf([&] {
+        editor->rtb->moveCursor(QTextCursor::End);
+        editor->rtb->viewport()->repaint();
+    });
+    figures.idlePercent = idleCpuPercent();
+    return figures;
+}
+
 struct Figures {
     double floorMs, firstScreenMs, loadMs, saveMs, ddMs, findMs, findEditedMs, indexOfMs;
     double loadedBytes, searchedBytes;
+    AtTheEnd wrapped, unwrapped;
 };
 
 Figures measure(const QByteArray &bytes)
@@ -130,6 +171,15 @@ Figures measure(const QByteArray &bytes)
         QCoreApplication::processEvents();
     f.loadMs = load.nsecsElapsed() / 1e6;
     f.loadedBytes = double(residentBytes() - before);
+    // The caret blinks only in the active window's focused text area.
+    editor->activateWindow();
+    editor->rtb->setFocus();
+    if (editor->mnuViewWrap->isChecked()) {
+        f.wrapped = atTheEnd(editor);
+        editor->mnuViewWrap->trigger();
+        f.unwrapped = atTheEnd(editor);
+        editor->mnuViewWrap->trigger();
+    }
 
     // The floor of a save: the same bytes written by dd and synced to the disk.
     const QString copy = dir.filePath(QStringLiteral("copy"));
@@ -160,7 +210,8 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     std::printf(
         "size | floor ms | first screen ms | all text: ms, x floor | long lines: ms, x floor | memory x "
-        "file: loaded, saved+found | save: ms, x dd | Find Next x indexOf: unchanged, edited\n");
+        "file: loaded, saved+found | save: ms, x dd | Find Next x indexOf: unchanged, edited | long lines "
+        "at the end, wrapped and not: ms, idle %% CPU\n");
     QList<qsizetype> sizes{1, 5, 10, 20, 40};
     if (argc > 1)
         sizes = {QByteArray(argv[1]).toLongLong()};
@@ -169,11 +220,12 @@ int main(int argc, char *argv[])
         const Figures f = measure(lines);
         const Figures l = measure(tweakFile(megabytes, 10));
         std::printf("%2lld MB | %7.1f | %6.1f | %8.1f %5.1fx | %8.1f %5.1fx | %5.1fx %5.1fx | %7.1f %4.1fx | "
-                    "%4.2fx %5.2fx\n",
+                    "%4.2fx %5.2fx | %6.1f %5.1f%% %7.1f %5.1f%%\n",
                     static_cast<long long>(megabytes), f.floorMs, f.firstScreenMs, f.loadMs,
                     f.loadMs / f.floorMs, l.loadMs, l.loadMs / l.floorMs, f.loadedBytes / lines.size(),
                     f.searchedBytes / lines.size(), f.saveMs, f.saveMs / f.ddMs, f.findMs / f.indexOfMs,
-                    f.findEditedMs / f.indexOfMs);
+                    f.findEditedMs / f.indexOfMs, l.wrapped.endMs, l.wrapped.idlePercent, l.unwrapped.endMs,
+                    l.unwrapped.idlePercent);
         std::fflush(stdout);
     }
     return 0;

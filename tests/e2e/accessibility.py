@@ -148,6 +148,23 @@ if not text.queryText().getText(0, -1).startswith("Tweak files can be found"):
 keys("Tweak Editor", "alt+f", "p")
 check_tree(showing_window(app, "Restore Previous Version"))
 keys("Restore Previous Version", "Escape")
+# The Edit and View menus name every item; Go to Line asks for a named number; the line-number
+# margin tells the caret's line.
+tweak = fresh(showing_window(app, "Tweak Editor"))
+bar = pyatspi.findDescendant(tweak, lambda node: node.getRole() == pyatspi.ROLE_MENU_BAR)
+menus = {menu.name: [(item.name, item.getState().contains(pyatspi.STATE_CHECKED)) for item in menu[0]
+                     if item.getRole() != pyatspi.ROLE_SEPARATOR] for menu in bar}
+if [name for name, _ in menus.get("Edit", [])] != ["Undo", "Redo", "Cut", "Copy", "Paste", "Select All", "Search",
+                                                   "Find Next", "Go to Line..."]:
+    fail("the Edit menu holds %s" % menus.get("Edit"))
+if menus.get("View") != [("Syntax Colours", True), ("Line Numbers", True), ("Wrap Long Lines", False)]:
+    fail("the View menu holds %s" % menus.get("View"))
+keys("Tweak Editor", "ctrl+g")
+check_tree(showing_window(app, "Go to Line"), {"Line number"})
+keys("Go to Line", "Escape")
+margin = pyatspi.findDescendant(fresh(showing_window(app, "Tweak Editor")), lambda node: node.name == "Line numbers")
+if margin is None or margin.description != "Line 1 of 1":
+    fail("the line-number margin tells %s" % (margin and margin.description))
 # The find window takes what is typed; Tab reaches the options at the selected one (Tweak), the
 # arrows choose Score, which opens the score module.
 keys("Tweak Editor", "ctrl+f")

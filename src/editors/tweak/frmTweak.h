@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/frame/TextEditorWindow.h"
+#include "editors/frame/TextEditors.h"
 
 class QLabel;
 
@@ -11,6 +12,7 @@ class frmTweak : public TextEditorWindow {
     Q_OBJECT
 public:
     explicit frmTweak(Application &app);
+    TextEditorKind kind() const override { return TextEditorKind::Tweak; }
 
     // The program started with a file (as the file manager starts it for a tweak file): opens it
     // in the tweak editor, in front of the launcher when that is there.

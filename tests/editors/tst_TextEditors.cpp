@@ -203,13 +203,24 @@ private slots:
         }
         QCOMPARE(window->rtb->toPlainText(), QStringLiteral("<html><b>bold</b></html>\n"));
 
-        // Save as onto an existing file, cancelled, and under a name as typed.
-        run.prompts.fileNames = {run.tweak("hint.tweak"), QString(), run.tweak("plain")};
-        for (const QString &label : {run.shown("hint.tweak"), run.shown("hint.tweak"), run.shown("plain")}) {
+        // Save as onto an existing file, cancelled, and under a name typed without an extension,
+        // which gets ".tweak" (one with a dot stays as typed): replacing a file the dialog did not
+        // name asks first.
+        run.prompts.fileNames = {run.tweak("hint.tweak"), QString(),         run.tweak("plain"),
+                                 run.tweak("my.file"),    run.tweak("hint"), run.tweak("hint")};
+        run.prompts.answers = {No, Yes};
+        for (const char *label :
+             {"hint.tweak", "hint.tweak", "plain.tweak", "my.file", "my.file", "hint.tweak"}) {
             window->mnuFileSaveAs_Click();
-            QCOMPARE(window->Label1->text(), label);
+            QCOMPARE(window->Label1->text(), run.shown(label));
         }
-        QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain"), html + "\r\n" + html + "\r\n");
+        QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain.tweak") + run.bytes("my.file"),
+                 (html + "\r\n").repeated(3));
+        QVERIFY(!QFileInfo::exists(run.tweak("plain")) && !QFileInfo::exists(run.tweak("hint")));
+        QCOMPARE(run.prompts.messages, Messages(2, {"\"" + run.shown("hint.tweak") +
+                                                        "\" already exists. Do you want to replace it?",
+                                                    52}));
+        run.prompts.messages.clear();
         QCOMPARE(run.versions("Orvanthe/tweaks/hint.tweak"), QList<QByteArray>{Hint.toLatin1() + "\r\n"});
 
         // New empties text and path: its Save asks for a name again and writes an empty line.
@@ -217,7 +228,7 @@ private slots:
         run.prompts.fileNames = {run.tweak("new.tweak")};
         window->mnuFileSave_Click();
         QCOMPARE(run.bytes("new.tweak"), QByteArray("\r\n"));
-        QCOMPARE(run.prompts.fileFilters, QStringList(9, "Tweak files (*.tweak)"));
+        QCOMPARE(run.prompts.fileFilters, QStringList(12, "Tweak files (*.tweak)"));
 
         // A file that cannot be read or written is named; the text stays, counted as changed, so
         // closing asks. The next opening starts afresh.

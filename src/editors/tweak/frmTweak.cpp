@@ -4,6 +4,8 @@
 #include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "core/FileVersions.h"
+#include "core/PathResolver.h"
 #include "core/TextFiles.h"
 #include "editors/tweak/FileFilter.h"
 #include "launcher/frmMain.h"
@@ -138,8 +140,18 @@ bool frmTweak::save()
 
 bool frmTweak::saveAs()
 {
-    const QString path = app_.prompts().saveFileName(this, dialogFilter(TweakFilter));
-    return !path.isEmpty() && saveTo(path);
+    const QString typed = app_.prompts().saveFileName(this, dialogFilter(TweakFilter));
+    if (typed.isEmpty())
+        return false;
+    // The dialog asked before replacing the file as typed, not the one the extension names.
+    const QString path = withDefaultSuffix(typed, QStringLiteral("tweak"));
+    if (path != typed && QFileInfo::exists(pathOnDisk(path)) &&
+        app_.prompts().messageBox(this,
+                                  QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                                      .arg(QDir::toNativeSeparators(pathAsFound(path))),
+                                  Prompts::YesNo | Prompts::Exclamation) != Prompts::Yes)
+        return false;
+    return saveTo(path);
 }
 
 bool frmTweak::saveTo(const QString &path)

@@ -7,7 +7,7 @@ class QLabel;
 
 // The tweak file editor: edits any tweak file as plain text. New, Load, Save and Save as work on
 // the file chosen in the file dialogs, whose path shows below the text; a changed text is never
-// dropped without asking.
+// dropped without asking. Save as adds ".tweak" to a name typed without an extension.
 class frmTweak : public TextEditorWindow {
     Q_OBJECT
 public:

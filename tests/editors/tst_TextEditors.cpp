@@ -245,6 +245,47 @@ private slots:
         QCOMPARE(run.open<frmTweak>()->rtb->toPlainText(), Hint);
     }
 
+    // Open Recent lists the last eight files loaded or saved, newest first, one a line in the
+    // program folder for the next run: a file loaded again, in any letter case it is found in,
+    // moves to the top; a file that is gone is named when chosen and taken off.
+    void tweakEditorListsRecentFiles()
+    {
+        Run run;
+        auto *window = run.open<frmTweak>();
+        QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
+        for (int file = 1; file <= 9; ++file)
+            run.load(window, QString::number(file) + ".tweak", QByteArray::number(file));
+        run.prompts.fileNames = {run.tweak("5.TWEAK"), run.tweak("saved")};
+        window->mnuFileLoad_Click();
+        window->mnuFileSaveAs_Click();
+        QFile::remove(run.tweak("9.tweak"));
+        window->rtb->insertPlainText("changed ");
+        run.prompts.answers = {Prompts::Ok, No};
+        window->mnuFileRecent->actions().at(2)->trigger();
+        window->mnuFileRecent->actions().at(6)->trigger();
+        QCOMPARE(window->rtb->toPlainText(), "3");
+        QCOMPARE(run.prompts.messages, Messages({{"Cannot open \"" + run.shown("9.tweak") +
+                                                      "\": the file is no longer there, so it is taken off "
+                                                      "the recent files.",
+                                                  48},
+                                                 {"Save changes to " + run.shown("saved.tweak") + "?", 51}}));
+        QStringList items;
+        QByteArray stored;
+        for (const char *name :
+             {"3.tweak", "saved.tweak", "5.tweak", "8.tweak", "7.tweak", "6.tweak", "4.tweak"}) {
+            items << QStringLiteral("&%1 %2").arg(items.size() + 1).arg(run.shown(name));
+            stored += run.shown(name).toUtf8() + "\r\n";
+        }
+        QVERIFY(run.close(window));
+        window = run.open<frmTweak>();
+        QVERIFY(window->mnuFileRecent->menuAction()->isEnabled());
+        QStringList shown;
+        for (const QAction *item : window->mnuFileRecent->actions())
+            shown << item->text();
+        QCOMPARE(shown, items);
+        QCOMPARE(run.programFolder.read("recentTweaks.ini"), stored);
+    }
+
     // A large text shows its beginning at once and cannot be edited until the rest has followed;
     // a save or a search meanwhile takes the whole text.
     void largeTextsFollowTheirBeginning()

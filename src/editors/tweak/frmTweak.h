@@ -4,6 +4,7 @@
 #include "editors/frame/TextEditors.h"
 
 class QLabel;
+class QMenu;
 
 // The tweak file editor: edits any tweak file as plain text. New, Load, Save and Save as work on
 // the file chosen in the file dialogs, whose path shows below the text; a changed text is never
@@ -21,6 +22,8 @@ public:
     void loadFile(const QString &path);
 
     QLabel *Label1;
+    // Open Recent: the last files loaded or saved, newest first, kept for the next run.
+    QMenu *mnuFileRecent;
 
 public slots:
     void mnuFileNew_Click();
@@ -43,6 +46,10 @@ private:
     bool saveAs();
     bool saveTo(const QString &path);
     void setCurrentFile(const QString &path);
+    // Puts the file at the top of the recent files.
+    void remember(const QString &path);
+    void openRecent(const QString &path);
+    void showRecentFiles(const QStringList &files);
 
     // The path of the current file, empty while there is none.
     QString currentFile_;

@@ -8,10 +8,13 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
 #include <utility>
 
 class Prompts;
 class QWidget;
+class TextEditorWindow;
+enum class TextEditorKind;
 
 // What every window shares: the program folder, the way to ask the user and the windows.
 class Application {
@@ -37,9 +40,27 @@ public:
     // skips (0 before the first match). Kept for the whole run, whatever the windows do.
     QHash<QByteArray, qsizetype> &searchPositions() { return searchPositions_; }
 
+    // The launcher gives these at the start, as only it knows the windows' classes. Opens a
+    // whole-text editor of the kind; null when it could not be opened, or before it was given.
+    using TextEditorOpener = std::function<TextEditorWindow *(TextEditorKind)>;
+    void setTextEditorOpener(TextEditorOpener opener) { textEditorOpener_ = std::move(opener); }
+    TextEditorWindow *openTextEditor(TextEditorKind kind) const
+    {
+        return textEditorOpener_ ? textEditorOpener_(kind) : nullptr;
+    }
+    // Shows the launcher, making it first when it is not there yet.
+    void setLauncherOpener(std::function<void()> opener) { launcherOpener_ = std::move(opener); }
+    void showLauncher() const
+    {
+        if (launcherOpener_)
+            launcherOpener_();
+    }
+
 private:
     ProgramFolder programFolder_;
     Prompts &prompts_;
     WindowRegistry windows_;
     QHash<QByteArray, qsizetype> searchPositions_;
+    TextEditorOpener textEditorOpener_;
+    std::function<void()> launcherOpener_;
 };

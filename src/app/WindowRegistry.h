@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,6 +25,16 @@ public:
     template <typename Window> Window *find() const
     {
         return qobject_cast<Window *>(windows_.value(Window::staticMetaObject.className()).data());
+    }
+
+    // The existing instances of every class derived from `Base`, in no particular order.
+    template <typename Base> QList<Base *> findAll() const
+    {
+        QList<Base *> found;
+        for (const QPointer<QWidget> &window : windows_)
+            if (auto *instance = qobject_cast<Base *>(window.data()))
+                found << instance;
+        return found;
     }
 
     // The existing instance, or a new one, still hidden, whose load steps have run. Null only

@@ -8,6 +8,7 @@
 #include "app/Twips.h"
 #include "core/ProgramInfo.h"
 #include "editors/botnames/frmBotNames.h"
+#include "editors/frame/TextEditors.h"
 #include "editors/intro/frmIntro.h"
 #include "editors/maxbots/Form1.h"
 #include "editors/scoremodule/frmScore.h"
@@ -214,16 +215,31 @@ void frmMain::Image1_Click()
     app_.windows().show<frmAboutUitbreiding>(this);
 }
 
+void frmMain::provideOpeners(Application &app)
+{
+    app.setLauncherOpener([&app] { app.windows().show<frmMain>(); });
+    app.setTextEditorOpener([&app](TextEditorKind kind) -> TextEditorWindow * {
+        WindowRegistry &windows = app.windows();
+        switch (kind) {
+        case TextEditorKind::BotNames:
+            return windows.show<frmBotNames>(windows.find<frmMain>());
+        case TextEditorKind::Score:
+            return windows.show<frmScore>(windows.find<frmMain>());
+        case TextEditorKind::Tweak:
+            return windows.show<frmTweak>(windows.find<frmMain>());
+        }
+        return nullptr;
+    });
+}
+
 bool frmMain::confirmExit()
 {
     if (app_.prompts().messageBox(this, QStringLiteral("Are you sure you want exit?"),
                                   Prompts::YesNo | Prompts::Information) != Prompts::Yes)
         return false;
     // Ending the process closes no window, so each editor with unsaved text asks first.
-    const WindowRegistry &windows = app_.windows();
-    for (TextEditorWindow *editor : std::initializer_list<TextEditorWindow *>{
-             windows.find<frmBotNames>(), windows.find<frmScore>(), windows.find<frmTweak>()}) {
-        if (editor && !editor->changesSetAside())
+    for (TextEditorWindow *editor : openTextEditors(app_)) {
+        if (!editor->changesSetAside())
             return false;
     }
     app_.prompts().endProcess();

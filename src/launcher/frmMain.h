@@ -14,6 +14,11 @@ class frmMain : public QWidget {
 public:
     explicit frmMain(Application &app);
 
+    // Gives the program the way to show the launcher, and to open each whole-text editor as the
+    // launcher's entries open it: in front of the launcher when that is there. Done at the start,
+    // before any window opens.
+    static void provideOpeners(Application &app);
+
     ActiveLabel *Label5;
     ActiveLabel *Label10;
     ActiveLabel *Label1;

@@ -94,6 +94,7 @@ GameLocation currentGameLocation(Application &app)
 
 void showStartWindow(Application &app)
 {
+    frmMain::provideOpeners(app);
     Form2 *selection = app.windows().get<Form2>();
     if (selection && !app.windows().find<frmMain>())
         selection->show();

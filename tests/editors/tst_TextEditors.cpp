@@ -209,13 +209,24 @@ private slots:
         }
         QCOMPARE(window->rtb->toPlainText(), QStringLiteral("<html><b>bold</b></html>\n"));
 
-        // Save as onto an existing file, cancelled, and under a name as typed.
-        run.prompts.fileNames = {run.tweak("hint.tweak"), QString(), run.tweak("plain")};
-        for (const QString &label : {run.shown("hint.tweak"), run.shown("hint.tweak"), run.shown("plain")}) {
+        // Save as onto an existing file, cancelled, and under a name typed without an extension,
+        // which gets ".tweak" (one with a dot stays as typed): replacing a file the dialog did not
+        // name asks first.
+        run.prompts.fileNames = {run.tweak("hint.tweak"), QString(),         run.tweak("plain"),
+                                 run.tweak("my.file"),    run.tweak("hint"), run.tweak("hint")};
+        run.prompts.answers = {No, Yes};
+        for (const char *label :
+             {"hint.tweak", "hint.tweak", "plain.tweak", "my.file", "my.file", "hint.tweak"}) {
             window->mnuFileSaveAs_Click();
-            QCOMPARE(window->Label1->text(), label);
+            QCOMPARE(window->Label1->text(), run.shown(label));
         }
-        QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain"), html + "\r\n" + html + "\r\n");
+        QCOMPARE(run.bytes("hint.tweak") + run.bytes("plain.tweak") + run.bytes("my.file"),
+                 (html + "\r\n").repeated(3));
+        QVERIFY(!QFileInfo::exists(run.tweak("plain")) && !QFileInfo::exists(run.tweak("hint")));
+        QCOMPARE(run.prompts.messages, Messages(2, {"\"" + run.shown("hint.tweak") +
+                                                        "\" already exists. Do you want to replace it?",
+                                                    52}));
+        run.prompts.messages.clear();
         QCOMPARE(run.versions("Orvanthe/tweaks/hint.tweak"), QList<QByteArray>{Hint.toLatin1() + "\r\n"});
 
         // New empties text and path: its Save asks for a name again and writes an empty line.
@@ -223,7 +234,7 @@ private slots:
         run.prompts.fileNames = {run.tweak("new.tweak")};
         window->mnuFileSave_Click();
         QCOMPARE(run.bytes("new.tweak"), QByteArray("\r\n"));
-        QCOMPARE(run.prompts.fileFilters, QStringList(9, "Tweak files (*.tweak)"));
+        QCOMPARE(run.prompts.fileFilters, QStringList(12, "Tweak files (*.tweak)"));
 
         // A file that cannot be read or written is named; the text stays, counted as changed, so
         // closing asks. The next opening starts afresh.
@@ -238,6 +249,47 @@ private slots:
         QVERIFY(run.prompts.messages[0].text.startsWith("Cannot read \"" + run.shown("missing.tweak")) &&
                 run.prompts.messages[1].text.startsWith("Cannot write \"" + run.shown("nowhere/x.tweak")));
         QCOMPARE(run.open<frmTweak>()->rtb->toPlainText(), Hint);
+    }
+
+    // Open Recent lists the last eight files loaded or saved, newest first, one a line in the
+    // program folder for the next run: a file loaded again, in any letter case it is found in,
+    // moves to the top; a file that is gone is named when chosen and taken off.
+    void tweakEditorListsRecentFiles()
+    {
+        Run run;
+        auto *window = run.open<frmTweak>();
+        QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
+        for (int file = 1; file <= 9; ++file)
+            run.load(window, QString::number(file) + ".tweak", QByteArray::number(file));
+        run.prompts.fileNames = {run.tweak("5.TWEAK"), run.tweak("saved")};
+        window->mnuFileLoad_Click();
+        window->mnuFileSaveAs_Click();
+        QFile::remove(run.tweak("9.tweak"));
+        window->rtb->insertPlainText("changed ");
+        run.prompts.answers = {Prompts::Ok, No};
+        window->mnuFileRecent->actions().at(2)->trigger();
+        window->mnuFileRecent->actions().at(6)->trigger();
+        QCOMPARE(window->rtb->toPlainText(), "3");
+        QCOMPARE(run.prompts.messages, Messages({{"Cannot open \"" + run.shown("9.tweak") +
+                                                      "\": the file is no longer there, so it is taken off "
+                                                      "the recent files.",
+                                                  48},
+                                                 {"Save changes to " + run.shown("saved.tweak") + "?", 51}}));
+        QStringList items;
+        QByteArray stored;
+        for (const char *name :
+             {"3.tweak", "saved.tweak", "5.tweak", "8.tweak", "7.tweak", "6.tweak", "4.tweak"}) {
+            items << QStringLiteral("&%1 %2").arg(items.size() + 1).arg(run.shown(name));
+            stored += run.shown(name).toUtf8() + "\r\n";
+        }
+        QVERIFY(run.close(window));
+        window = run.open<frmTweak>();
+        QVERIFY(window->mnuFileRecent->menuAction()->isEnabled());
+        QStringList shown;
+        for (const QAction *item : window->mnuFileRecent->actions())
+            shown << item->text();
+        QCOMPARE(shown, items);
+        QCOMPARE(run.programFolder.read("recentTweaks.ini"), stored);
     }
 
     // A large text shows its beginning at once and cannot be edited until the rest has followed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/frame/ModFileEditor.h"
+#include "editors/frame/TextEditors.h"
 
 // The bot names editor: shows the stock mod's list of computer player names as free text; Save
 // writes it into the selected mod, Reset and Save writes the stock list there.
@@ -8,6 +9,7 @@ class frmBotNames : public ModFileEditor {
     Q_OBJECT
 public:
     explicit frmBotNames(Application &app);
+    TextEditorKind kind() const override { return TextEditorKind::BotNames; }
 
     QAction *mnuFileSave;
     QAction *mnuFileReset;

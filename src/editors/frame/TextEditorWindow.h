@@ -12,6 +12,7 @@
 
 class Application;
 class QMenu;
+enum class TextEditorKind;
 
 // The frame the whole-text editors share: a sizable window whose text area fills it and follows
 // every resize (its top-left corner stays put and it grows by what the window grows), with a
@@ -65,6 +66,8 @@ public:
     // The file the text was read from (empty for none), and reading it again into the text area.
     virtual QString shownFile() const = 0;
     virtual void reload() = 0;
+    // Which of the whole-text editors this is.
+    virtual TextEditorKind kind() const = 0;
 
 protected:
     // `clientWidthTwips` and `clientHeightTwips` are the design size of the area below the menu.

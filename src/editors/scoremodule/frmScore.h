@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/frame/ModFileEditor.h"
+#include "editors/frame/TextEditors.h"
 
 // The scoring module text editor: shows the stock mod's whole scoring module as free text; Save
 // writes it into the selected mod, Reset and Save writes the stock module there. The find
@@ -9,6 +10,7 @@ class frmScore : public ModFileEditor {
     Q_OBJECT
 public:
     explicit frmScore(Application &app);
+    TextEditorKind kind() const override { return TextEditorKind::Score; }
 
     QAction *mnuFileSave;
     QAction *mnuReset;

@@ -1,5 +1,6 @@
 #include "editors/tweak/FileFilter.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 QString dialogFilter(const QString &classicFilter)
@@ -13,4 +14,9 @@ QString dialogFilter(const QString &classicFilter)
         entries << (description.contains(shown) ? description : description + u' ' + shown);
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    return QFileInfo(path).fileName().contains(u'.') ? path : path + u'.' + suffix;
 }

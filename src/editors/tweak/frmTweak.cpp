@@ -4,14 +4,18 @@
 #include "app/Named.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
+#include "core/FileVersions.h"
+#include "core/PathResolver.h"
 #include "core/TextFiles.h"
 #include "editors/tweak/FileFilter.h"
+#include "editors/tweak/RecentFiles.h"
 #include "launcher/frmMain.h"
 #include "utilities/search/frmSearch.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -49,6 +53,8 @@ frmTweak::frmTweak(Application &app) : TextEditorWindow(app, QStringLiteral("Twe
                 &frmTweak::mnuFileNew_Click);
     addFileItem("mnuFileLoad", QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_O),
                 &frmTweak::mnuFileLoad_Click);
+    mnuFileRecent = named(mnuFile->addMenu(QStringLiteral("Open &Recent")), "mnuFileRecent");
+    showRecentFiles(readRecentFiles(app_.programFolder()));
     addFileItem("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                 &frmTweak::mnuFileSave_Click);
     addFileItem("mnuFileSaveAs", QStringLiteral("Save &as"), QKeySequence(Qt::CTRL | Qt::Key_D),
@@ -93,6 +99,7 @@ void frmTweak::loadFile(const QString &path)
     setFileBytes(bytes.value());
     setCurrentFile(path);
     markUnchanged();
+    remember(path);
 }
 
 void frmTweak::openAtStart(Application &app, const QString &path)
@@ -138,8 +145,18 @@ bool frmTweak::save()
 
 bool frmTweak::saveAs()
 {
-    const QString path = app_.prompts().saveFileName(this, dialogFilter(TweakFilter));
-    return !path.isEmpty() && saveTo(path);
+    const QString typed = app_.prompts().saveFileName(this, dialogFilter(TweakFilter));
+    if (typed.isEmpty())
+        return false;
+    // The dialog asked before replacing the file as typed, not the one the extension names.
+    const QString path = withDefaultSuffix(typed, QStringLiteral("tweak"));
+    if (path != typed && QFileInfo::exists(pathOnDisk(path)) &&
+        app_.prompts().messageBox(this,
+                                  QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                                      .arg(QDir::toNativeSeparators(pathAsFound(path))),
+                                  Prompts::YesNo | Prompts::Exclamation) != Prompts::Yes)
+        return false;
+    return saveTo(path);
 }
 
 bool frmTweak::saveTo(const QString &path)
@@ -148,6 +165,7 @@ bool frmTweak::saveTo(const QString &path)
         return false;
     setCurrentFile(path);
     markUnchanged();
+    remember(path);
     return true;
 }
 
@@ -161,4 +179,45 @@ void frmTweak::setCurrentFile(const QString &path)
 {
     currentFile_ = path;
     Label1->setText(QDir::toNativeSeparators(path));
+}
+
+void frmTweak::remember(const QString &path)
+{
+    showRecentFiles(changeRecentFiles(app_.programFolder(),
+                                      [&](const QStringList &files) { return withRecentFile(files, path); }));
+}
+
+// A file that is gone is named and taken off the list; the text stays, so nothing needs asking.
+void frmTweak::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(pathOnDisk(path))) {
+        app_.prompts().messageBox(this,
+                                  QStringLiteral("Cannot open \"%1\": the file is no longer there, so it is "
+                                                 "taken off the recent files.")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  Prompts::Exclamation);
+        showRecentFiles(changeRecentFiles(
+            app_.programFolder(), [&](const QStringList &files) { return withoutRecentFile(files, path); }));
+        return;
+    }
+    if (changesSetAside())
+        loadFile(path);
+}
+
+// Numbered for the keyboard, &1 the newest; an empty list leaves the submenu disabled. The items
+// shown go once the item chosen has done its work.
+void frmTweak::showRecentFiles(const QStringList &files)
+{
+    for (QAction *item : mnuFileRecent->actions()) {
+        mnuFileRecent->removeAction(item);
+        item->deleteLater();
+    }
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString &path = files.at(i);
+        const QString shown = QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"));
+        QAction *item = mnuFileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    mnuFileRecent->menuAction()->setEnabled(!files.isEmpty());
 }

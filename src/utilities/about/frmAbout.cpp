@@ -5,7 +5,6 @@
 #include "app/Pictures.h"
 #include "app/Twips.h"
 #include "core/ProgramInfo.h"
-#include "launcher/frmMain.h"
 #include "utilities/about/frmAboutUitbreiding.h"
 
 #include <QLabel>
@@ -60,7 +59,7 @@ void frmAbout::cmdOK_Click()
     WindowRegistry &windows = app_.windows();
     windows.unload(windows.find<frmAboutUitbreiding>());
     windows.unload(this);
-    windows.show<frmMain>();
+    app_.showLauncher();
 }
 
 // An etched separator between the title block and the bottom row: a grey line with a white one

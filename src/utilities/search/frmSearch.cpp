@@ -6,10 +6,8 @@
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "app/WindowKeys.h"
-#include "editors/botnames/frmBotNames.h"
-#include "editors/scoremodule/frmScore.h"
-#include "editors/tweak/frmTweak.h"
-#include "launcher/frmMain.h"
+#include "editors/frame/TextEditorWindow.h"
+#include "editors/frame/TextEditors.h"
 #include "utilities/search/FindNext.h"
 
 #include <QGuiApplication>
@@ -19,19 +17,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextDocument>
-
-namespace {
-
-// The editor if it is open; otherwise opens it from the launcher, as its own entry would.
-template <typename Editor> TextEditorWindow *openEditor(Application &app)
-{
-    WindowRegistry &windows = app.windows();
-    if (Editor *open = windows.find<Editor>())
-        return open;
-    return windows.show<Editor>(windows.find<frmMain>());
-}
-
-} // namespace
 
 frmSearch::frmSearch(Application &app)
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), app_(app)
@@ -104,9 +89,15 @@ void frmSearch::findNextIn(Application &app, TextEditorWindow *editor)
 
 QRadioButton *frmSearch::optionFor(const TextEditorWindow *editor) const
 {
-    if (qobject_cast<const frmBotNames *>(editor))
+    switch (editor->kind()) {
+    case TextEditorKind::BotNames:
         return optBotNames;
-    return qobject_cast<const frmScore *>(editor) ? optScore : optTweak;
+    case TextEditorKind::Score:
+        return optScore;
+    case TextEditorKind::Tweak:
+        return optTweak;
+    }
+    return optTweak;
 }
 
 void frmSearch::chooseTarget(QRadioButton *option)
@@ -125,11 +116,11 @@ bool frmSearch::eventFilter(QObject *watched, QEvent *event)
 TextEditorWindow *frmSearch::targetEditor()
 {
     if (optTweak->isChecked())
-        return openEditor<frmTweak>(app_);
+        return textEditor(app_, TextEditorKind::Tweak);
     if (optBotNames->isChecked())
-        return openEditor<frmBotNames>(app_);
+        return textEditor(app_, TextEditorKind::BotNames);
     if (optScore->isChecked())
-        return openEditor<frmScore>(app_);
+        return textEditor(app_, TextEditorKind::Score);
     return nullptr;
 }
 

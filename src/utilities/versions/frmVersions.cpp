@@ -6,9 +6,8 @@
 #include "app/WindowKeys.h"
 #include "core/FileVersions.h"
 #include "core/TextFiles.h"
-#include "editors/botnames/frmBotNames.h"
-#include "editors/scoremodule/frmScore.h"
-#include "editors/tweak/frmTweak.h"
+#include "editors/frame/TextEditorWindow.h"
+#include "editors/frame/TextEditors.h"
 #include "selection/Form2.h"
 
 #include <QDir>
@@ -131,10 +130,8 @@ void frmVersions::cmdRestore_Click()
     const Status restored = folder.whileLocked([&] { return restoreVersion(folder, file, version); });
     if (!app_.succeeded(this, restored))
         return;
-    const WindowRegistry &windows = app_.windows();
-    for (TextEditorWindow *editor : std::initializer_list<TextEditorWindow *>{
-             windows.find<frmBotNames>(), windows.find<frmScore>(), windows.find<frmTweak>()}) {
-        if (!editor || editor->shownFile().isEmpty() || pathOnDisk(editor->shownFile()) != pathOnDisk(file))
+    for (TextEditorWindow *editor : openTextEditors(app_)) {
+        if (editor->shownFile().isEmpty() || pathOnDisk(editor->shownFile()) != pathOnDisk(file))
             continue;
         if (editor->rtb->document()->isModified() &&
             app_.prompts().messageBox(this,

@@ -393,8 +393,10 @@ private slots:
         trigger(botNames, "mnuViewLineNumbers");
         QCOMPARE(shown(tweak), "CLWLW");
         QCOMPARE(shown(botNames), "CL-L-");
+        trigger(tweak, "mnuFileNew");
+        QCOMPARE(shown(tweak), "CL-L-");
+        run.load(tweak, "long.tweak", run.bytes("long.tweak"));
         trigger(tweak, "mnuViewWrap");
-        run.load(tweak, "short.tweak", "run next\r\n");
         QCOMPARE(shown(tweak), "CL-L-");
     }
 

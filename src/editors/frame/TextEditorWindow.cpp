@@ -9,11 +9,12 @@
 #include "core/FileVersions.h"
 #include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
+#include "editors/frame/TextEditors.h"
 #include "utilities/search/frmSearch.h"
 #include "utilities/versions/frmVersions.h"
 
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QMenuBar>
@@ -148,11 +149,8 @@ void TextEditorWindow::chooseView(bool TextView::*item, bool on)
     if (item == &TextView::wrap)
         longLines_ = false;
     app_.succeeded(this, storeTextView(app_.programFolder(), view));
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget *widget : widgets) {
-        if (auto *editor = qobject_cast<TextEditorWindow *>(widget))
-            editor->showView(view);
-    }
+    for (TextEditorWindow *editor : openTextEditors(app_))
+        editor->showView(view);
 }
 
 void TextEditorWindow::showView(const TextView &view)

@@ -77,7 +77,7 @@ void frmTweak::mnuFileNew_Click()
 {
     if (!changesSetAside())
         return;
-    rtb->clear();
+    setFileText(QString());
     setCurrentFile(QString());
     markUnchanged();
 }

@@ -111,30 +111,41 @@ private slots:
         QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
     }
 
-    // The colours reach the document's lines at once and follow an edit into the lines after it
-    // (a string opened above); the text, its undo steps and its modified flag are not touched.
+    // The colours reach the document's lines at once, follow an edit into the lines after it (a
+    // string opened above) and a change of palette; the text, its undo steps and its modified flag
+    // are not touched, and colouring is no change of the text the editor would have to follow.
     void theHighlighterOnlyFormats()
     {
         const QString text = QStringLiteral("x = 1\nb = 2 # c");
         QPlainTextEdit edit(text);
         QTextDocument &document = *edit.document();
+        const QPalette dark = textArea(QColor(0x2e2f30), QColor(0xd3d3d3));
+        const auto colour = [&](SyntaxKind kind) {
+            return syntaxFormat(kind, dark).foreground().color().name();
+        };
         const auto spans = [&] {
             QStringList drawn;
             for (const QTextLayout::FormatRange &range : document.lastBlock().layout()->formats())
-                drawn << QStringLiteral("%1+%2").arg(range.start).arg(range.length);
+                drawn << QStringLiteral("%1+%2 ").arg(range.start).arg(range.length) +
+                             range.format.foreground().color().name();
             return drawn.join(u' ');
         };
+        QSignalSpy changes(&document, &QTextDocument::contentsChange);
         auto *highlighter =
             new SyntaxHighlighter(SyntaxLanguage::Python, textArea(Qt::white, Qt::black), &document);
-        QCOMPARE(spans(), QStringLiteral("4+1 6+3"));
-        QVERIFY(!document.isModified() && !document.isUndoAvailable());
+        highlighter->setPalette(dark);
+        const QString before = "4+1 " + colour(SyntaxKind::Number) + " 6+3 " + colour(SyntaxKind::Comment);
+        QCOMPARE(spans(), before);
+        QVERIFY(!document.isModified() && !document.isUndoAvailable() && changes.isEmpty());
         QTextCursor(&document).insertText(QStringLiteral("'''"));
-        QCOMPARE(spans(), QStringLiteral("0+9"));
+        QCOMPARE(spans(), "0+9 " + colour(SyntaxKind::String));
         document.undo();
-        QCOMPARE(spans(), QStringLiteral("4+1 6+3"));
+        QCOMPARE(spans(), before);
+        changes.clear();
         delete highlighter;
         QCOMPARE(spans(), QString());
         QCOMPARE(document.toPlainText(), text);
+        QVERIFY(changes.isEmpty());
     }
 };
 

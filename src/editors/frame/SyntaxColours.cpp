@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,17 +43,19 @@ Hue hueOf(SyntaxKind kind)
     return {0, 0};
 }
 
-// The hue at the lightness nearest the middle that keeps the contrast with `base`: a lighter
-// text on a dark background, a darker one on a light background. Where no lightness does (a
-// background of middle grey), the palette's own text colour.
+// The hue at the lightness nearest the middle that keeps the contrast with `base`: a darker text
+// on a light background, a lighter and softer one (pastel, as dark schemes have it) on a dark
+// background. Where no lightness does (a background of middle grey), the palette's own text
+// colour.
 QColor readableColour(Hue hue, const QPalette &palette)
 {
     const QColor base = palette.color(QPalette::Base);
     const QColor text = palette.color(QPalette::Text);
     const bool lighter = relativeLuminance(text) > relativeLuminance(base);
+    const float saturation = lighter ? hue.saturation * 0.75f : hue.saturation;
     for (int step = 0; step <= 50; ++step) {
-        const float lightness = lighter ? 0.5f + step / 100.0f : 0.5f - step / 100.0f;
-        const QColor colour = QColor::fromHslF(hue.degrees / 360, hue.saturation, lightness).toRgb();
+        const float lightness = lighter ? std::min(0.6f + step / 100.0f, 1.0f) : 0.5f - step / 100.0f;
+        const QColor colour = QColor::fromHslF(hue.degrees / 360, saturation, lightness).toRgb();
         if (contrastRatio(colour, base) >= LeastContrast)
             return colour;
     }

@@ -14,11 +14,13 @@ class QTextBlock;
 
 // Colours a text area's document by the rules of its language: at once when made, then the lines
 // each edit touches (and the lines after them while a line leaves another state than before,
-// as when a Python ''' string opens). Deleting it, or its document, takes the colours away.
+// as when a Python ''' string opens). Deleting it takes the colours away; it goes with its
+// document, whose child it is.
 //
 // It sets the lines' formats only: the text, its undo steps and its modified flag stay as they
-// are, and no contentsChange is sent. QSyntaxHighlighter would do the same job, but with Qt 6.4
-// it lays out every line of the text again while colouring it, about four times this one's time.
+// are, and no contentsChange is sent. QSyntaxHighlighter would do the same job, but it keeps a
+// format per character and tells the text area's layout of each line on its own: over a whole
+// text it took twice this one's time.
 class SyntaxHighlighter : public QObject {
     Q_OBJECT
 public:

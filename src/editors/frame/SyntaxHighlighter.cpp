@@ -43,8 +43,8 @@ bool SyntaxHighlighter::takeFormats(const QPalette &palette)
     return changed;
 }
 
-// Formats set outside an edit reach the text area's layout when it is told of them, once for the
-// whole text: told line by line, it would lay each line out again at once.
+// Formats set outside an edit reach the text area's layout when it is told of them: once for the
+// whole text, not once per line.
 void SyntaxHighlighter::colourAll()
 {
     int state = PlainState;

@@ -14,14 +14,10 @@ struct SyntaxSpan {
     int start;
     int length;
     SyntaxKind kind;
-
-    friend bool operator==(const SyntaxSpan &a, const SyntaxSpan &b)
-    {
-        return a.start == b.start && a.length == b.length && a.kind == b.kind;
-    }
 };
 
-// What a line left open for the next one; a line starts with what the line before it left.
+// What a line left open for the next one; a line starts with what the line before it left. Any
+// other value (a text block's -1 before it was ever coloured) counts as plain.
 enum SyntaxState { PlainState = 0, InSingleQuotedBlock = 1, InDoubleQuotedBlock = 2 };
 
 // The spans of `line` (without its line end) in order, taking and leaving `state`. Only a Python

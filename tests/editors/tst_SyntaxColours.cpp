@@ -94,11 +94,11 @@ private slots:
     }
 
     // Every colour is readable on the text area's background and no two kinds look alike, on the
-    // light default palette and a dark one.
+    // application's default palette (light) and a dark one (as qt6ct's "darker" scheme).
     void coloursKeepTheirContrast()
     {
         for (const QPalette &palette :
-             {textArea(Qt::white, Qt::black), textArea(QColor(0x2e2f30), QColor(0xd3d3d3))}) {
+             {QApplication::palette(), textArea(QColor(0x2e2f30), QColor(0xd3d3d3))}) {
             QSet<QRgb> colours;
             for (int kind = 0; kind < 6; ++kind) {
                 const QColor colour = syntaxFormat(SyntaxKind(kind), palette).foreground().color();

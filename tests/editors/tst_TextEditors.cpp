@@ -398,6 +398,17 @@ private slots:
         run.load(tweak, "long.tweak", run.bytes("long.tweak"));
         trigger(tweak, "mnuViewWrap");
         QCOMPARE(shown(tweak), "CL-L-");
+        // Colours come and go with their item, and a text over 2 MB has none.
+        const auto coloured = [tweak] {
+            tweak->rtb->viewport()->repaint();
+            return !tweak->rtb->document()->firstBlock().layout()->formats().isEmpty();
+        };
+        QVERIFY(coloured());
+        trigger(tweak, "mnuViewColours");
+        QVERIFY(!coloured());
+        trigger(tweak, "mnuViewColours");
+        run.load(tweak, "large.tweak", QByteArray("rem large\r\n").repeated(220000));
+        QVERIFY(!coloured() && tweak->mnuViewColours->isChecked());
     }
 
     // Restore Previous Version lists the installation's files with versions and the chosen file's;

@@ -9,6 +9,7 @@
 #include "core/FileVersions.h"
 #include "core/TextFiles.h"
 #include "editors/frame/EditorText.h"
+#include "editors/frame/SyntaxHighlighter.h"
 #include "editors/frame/TextEditors.h"
 #include "utilities/search/frmSearch.h"
 #include "utilities/versions/frmVersions.h"
@@ -166,13 +167,23 @@ void TextEditorWindow::showView(const TextView &view)
         rtb->setLineWrapMode(mode);
         rtb->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     }
+    showColours();
 }
 
-// Before a text goes in: laid out unwrapped first, a very long line would cost its whole layout.
-void TextEditorWindow::noteLineLengths(bool longLines)
+void TextEditorWindow::setSyntaxLanguage(SyntaxLanguage language)
 {
-    longLines_ = longLines;
-    showView(view_);
+    language_ = language;
+    delete std::exchange(highlighter_, nullptr);
+    showColours();
+}
+
+void TextEditorWindow::showColours()
+{
+    const bool coloured = view_.colours && !large_;
+    if (coloured && !highlighter_)
+        highlighter_ = new SyntaxHighlighter(language_, rtb);
+    else if (!coloured && highlighter_)
+        delete std::exchange(highlighter_, nullptr);
 }
 
 void TextEditorWindow::goToLine()
@@ -188,6 +199,8 @@ namespace {
 
 // A text holding a line longer than this shows wrapped (see TextEditorWindow::longLines_).
 constexpr qsizetype LongLine = 64 * 1024;
+// A text longer than this shows without colours.
+constexpr qsizetype LargeText = 2 * 1024 * 1024;
 
 // A large file goes into the text area in parts: the first, enough for the first screen, at once,
 // the others one per turn of the event loop, so the window shows and answers while the rest is
@@ -211,17 +224,26 @@ QString editorTextOf(QByteArrayView fileBytes)
 
 } // namespace
 
+// Wrapping and colours are settled before the text goes in: laid out unwrapped first, a very
+// long line would cost its whole layout, and a large text would be read for colours.
+template <typename Text> void TextEditorWindow::prepareFor(Text text)
+{
+    longLines_ = holdsLineLongerThan(text, LongLine);
+    large_ = text.size() > LargeText;
+    showView(view_);
+}
+
 void TextEditorWindow::setFileText(const QString &text)
 {
     stopFilling();
-    noteLineLengths(holdsLineLongerThan(QStringView(text), LongLine));
+    prepareFor(QStringView(text));
     showText(editorTextFromFile(text));
 }
 
 void TextEditorWindow::replaceText(const QString &text)
 {
     stopFilling();
-    noteLineLengths(holdsLineLongerThan(QStringView(text), LongLine));
+    prepareFor(QStringView(text));
     QTextCursor cursor(rtb->document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(editorTextFromFile(text));
@@ -231,7 +253,7 @@ void TextEditorWindow::replaceText(const QString &text)
 void TextEditorWindow::setFileBytes(QByteArray bytes)
 {
     stopFilling();
-    noteLineLengths(holdsLineLongerThan(QByteArrayView(bytes), LongLine));
+    prepareFor(QByteArrayView(bytes));
     filled_ = partEnd(bytes, 0, FirstPart);
     // A text of very long lines goes in whole: each repaint between parts would lay them out anew.
     if (filled_ > 2 * FirstPart)

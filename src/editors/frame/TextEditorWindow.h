@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "editors/frame/ShownText.h"
+#include "editors/frame/SyntaxRules.h"
 #include "editors/frame/TextArea.h"
 #include "editors/frame/TextView.h"
 
@@ -12,6 +13,7 @@
 
 class Application;
 class QMenu;
+class SyntaxHighlighter;
 enum class TextEditorKind;
 
 // The frame the whole-text editors share: a sizable window whose text area fills it and follows
@@ -86,6 +88,9 @@ protected:
     // Adds "Restore Previous Version...", which opens the window of kept versions.
     void addRestoreItem();
 
+    // The language the text is coloured in; a console script unless the editor says otherwise.
+    void setSyntaxLanguage(SyntaxLanguage language);
+
     // Writes the text where the editor saves it; whether it was written.
     virtual bool save() = 0;
     // The file a save writes, as the question about changes names it.
@@ -113,11 +118,15 @@ private:
     qsizetype filled_ = 0;
     bool filling_ = false;
 
-    // A text holding a line longer than this shows wrapped, whatever the view says, until the
-    // user turns wrapping off: unwrapped, each repaint of such a line (a caret blink) lays it out
+    // A text holding a very long line shows wrapped, whatever the view says, until the user
+    // turns wrapping off: unwrapped, each repaint of such a line (a caret blink) lays it out
     // whole.
     bool longLines_ = false;
+    // Whether the text was too large for colours when it was put in.
+    bool large_ = false;
     TextView view_;
+    SyntaxLanguage language_ = SyntaxLanguage::ConsoleScript;
+    SyntaxHighlighter *highlighter_ = nullptr;
 
     QAction *newFileItem(const char *name, const QString &caption, const QKeySequence &shortcut);
     QAction *newMenuItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut);
@@ -126,7 +135,9 @@ private:
     void followEditState();
     void followPasteState();
     void chooseView(bool TextView::*item, bool on);
-    void noteLineLengths(bool longLines);
+    // Before a text goes in: how it is shown follows what it holds.
+    template <typename Text> void prepareFor(Text text);
+    void showColours();
     void showText(const QString &editorText);
     void followEdit(int position, int removed, int added);
     void fillNextPart();

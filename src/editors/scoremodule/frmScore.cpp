@@ -7,6 +7,7 @@
 frmScore::frmScore(Application &app)
     : ModFileEditor(app, QStringLiteral("Score Editor"), 10965, 6750, ScoringModuleSuffix, StockScoringModule)
 {
+    setSyntaxLanguage(SyntaxLanguage::Python);
     mnuFileSave = addFileItem("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                               &frmScore::mnuFileSave_Click);
     mnuReset = addFileItem("mnuReset", QStringLiteral("&Reset and Save"), QKeySequence(Qt::CTRL | Qt::Key_R),

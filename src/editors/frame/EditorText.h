@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <type_traits>
 
 // How a text area shows a game file. CR LF and a lone LF are its line breaks, written back as
@@ -31,18 +32,26 @@ template <typename Char> qsizetype showLineEnds(Char *text, qsizetype size, Char
 QString editorTextFromFile(QString fileText);
 QString fileTextFromEditor(QStringView editorText);
 
-// Whether a line of a file's bytes (a QByteArrayView) or of a text (a QStringView) is longer than
-// `length` characters; a byte is a character here, as in the game's code pages.
-template <typename Text> bool holdsLineLongerThan(Text text, qsizetype length)
+// How many lines a file's bytes (a QByteArrayView) or a text (a QStringView) has, and how long
+// its longest is, in characters: a byte is a character here, as in the game's code pages.
+struct TextLines {
+    qsizetype count = 0;
+    qsizetype longest = 0;
+};
+
+template <typename Text> TextLines textLines(Text text)
 {
     using Char = std::remove_cv_t<typename Text::value_type>;
-    for (qsizetype start = 0; start < text.size();) {
+    TextLines lines;
+    for (qsizetype start = 0;; ++lines.count) {
         qsizetype end = text.indexOf(Char('\n'), start);
         if (end < 0)
             end = text.size();
-        if (end - start > length)
-            return true;
+        lines.longest = std::max(lines.longest, end - start);
+        if (end == text.size()) {
+            ++lines.count;
+            return lines;
+        }
         start = end + 1;
     }
-    return false;
 }

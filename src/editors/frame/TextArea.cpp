@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextBlock>
 
+#include <algorithm>
+
 // The margin is a child of the text area beside its viewport; the text area paints it.
 class LineNumberMargin : public QWidget {
 public:
@@ -39,6 +41,11 @@ TextArea::TextArea(QWidget *parent) : QPlainTextEdit(parent), margin_(new LineNu
     describeMargin();
 }
 
+void TextArea::reserveLines(qsizetype lines)
+{
+    reservedLines_ = lines;
+}
+
 void TextArea::setLineNumbersShown(bool shown)
 {
     margin_->setVisible(shown);
@@ -71,7 +78,7 @@ void TextArea::goToLine(int line)
 int TextArea::marginWidth() const
 {
     int digits = 1;
-    for (int count = blockCount(); count >= 10; count /= 10)
+    for (qsizetype count = std::max<qsizetype>(blockCount(), reservedLines_); count >= 10; count /= 10)
         ++digits;
     // Bold for the caret's line: the widest a number gets.
     QFont bold = font();

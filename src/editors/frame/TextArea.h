@@ -12,6 +12,10 @@ class TextArea : public QPlainTextEdit {
 public:
     explicit TextArea(QWidget *parent);
 
+    // Makes the margin wide enough for the numbers of a text of `lines` lines before it goes in:
+    // each time the margin widens, the text area lays the whole text out anew, which for a large
+    // text filling in part by part would cost its load again, and a layout for each line.
+    void reserveLines(qsizetype lines);
     void setLineNumbersShown(bool shown);
     bool lineNumbersShown() const;
 
@@ -30,6 +34,7 @@ private:
 
     LineNumberMargin *margin_;
     int markedLine_ = -1;
+    qsizetype reservedLines_ = 0;
 
     int marginWidth() const;
     void placeMargin();

@@ -224,12 +224,15 @@ QString editorTextOf(QByteArrayView fileBytes)
 
 } // namespace
 
-// Wrapping and colours are settled before the text goes in: laid out unwrapped first, a very
-// long line would cost its whole layout, and a large text would be read for colours.
+// Wrapping, colours and the margin's width are settled before the text goes in: laid out
+// unwrapped first, a very long line would cost its whole layout, a large text would be read for
+// colours, and a widening margin lays the text out anew.
 template <typename Text> void TextEditorWindow::prepareFor(Text text)
 {
-    longLines_ = holdsLineLongerThan(text, LongLine);
+    const TextLines lines = textLines(text);
+    longLines_ = lines.longest > LongLine;
     large_ = text.size() > LargeText;
+    rtb->reserveLines(lines.count);
     showView(view_);
 }
 

@@ -62,7 +62,8 @@ public:
 
     // Asks for a line, showing the range of the text's lines, and puts the caret at its start.
     void goToLine();
-    // Shows the text as the view asks; `wrap` only where the text holds no very long line.
+    // Shows the text as the view asks; a text holding a very long line shows wrapped either way,
+    // until the user turns wrapping off for it.
     void showView(const TextView &view);
 
     // The file the text was read from (empty for none), and reading it again into the text area.

@@ -385,7 +385,8 @@ private slots:
         QCOMPARE(shown(tweak), "CLWLW");
         trigger(tweak, "mnuViewWrap");
         trigger(tweak, "mnuViewLineNumbers");
-        QCOMPARE(run.programFolder.read("TextView.ini"), "SyntaxColours=1\r\nLineNumbers=0\r\nWrapLongLines=0\r\n");
+        QCOMPARE(run.programFolder.read("TextView.ini"),
+                 "SyntaxColours=1\r\nLineNumbers=0\r\nWrapLongLines=0\r\n");
         TextEditorWindow *botNames = run.editor("frmBotNames");
         QCOMPARE(shown(botNames), "C----");
         run.load(tweak, "long.tweak", "rem " + QByteArray(70000, 'x') + "\r\nrun next\r\n");

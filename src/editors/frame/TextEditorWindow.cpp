@@ -15,9 +15,9 @@
 #include "utilities/versions/frmVersions.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTextDocument>
@@ -59,7 +59,7 @@ TextEditorWindow::TextEditorWindow(Application &app, const QString &caption, int
 }
 
 QAction *TextEditorWindow::newMenuItem(QMenu *menu, const char *name, const QString &caption,
-                                      const QKeySequence &shortcut)
+                                       const QKeySequence &shortcut)
 {
     QAction *action = named(menu->addAction(caption), name);
     action->setShortcut(shortcut);
@@ -79,8 +79,8 @@ void TextEditorWindow::addEditMenu()
                        &QPlainTextEdit::undo);
     mnuEditRedo = item("mnuEditRedo", QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                        &QPlainTextEdit::redo);
-    mnuEditCut = item("mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                      &QPlainTextEdit::cut);
+    mnuEditCut =
+        item("mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), &QPlainTextEdit::cut);
     mnuEditCopy = item("mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
                        &QPlainTextEdit::copy);
     mnuEditPaste = item("mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
@@ -88,10 +88,10 @@ void TextEditorWindow::addEditMenu()
     mnuEditSelectAll = item("mnuEditSelectAll", QStringLiteral("Select &All"),
                             QKeySequence(Qt::CTRL | Qt::Key_A), &QPlainTextEdit::selectAll);
     named(mnuEdit->addSeparator(), "mnuEditLine");
-    mnuEditSearch = newMenuItem(mnuEdit, "mnuEditSearch", QStringLiteral("&Search"),
-                                QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuEditFindNext = newMenuItem(mnuEdit, "mnuEditFindNext", QStringLiteral("Find &Next"),
-                                  QKeySequence(Qt::Key_F3));
+    mnuEditSearch =
+        newMenuItem(mnuEdit, "mnuEditSearch", QStringLiteral("&Search"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuEditFindNext =
+        newMenuItem(mnuEdit, "mnuEditFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
     connect(mnuEditFindNext, &QAction::triggered, this, [this] { frmSearch::findNextIn(app_, this); });
     mnuEditGoToLine = newMenuItem(mnuEdit, "mnuEditGoToLine", QStringLiteral("&Go to Line..."),
                                   QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -103,7 +103,8 @@ void TextEditorWindow::addEditMenu()
     connect(rtb, &QPlainTextEdit::redoAvailable, this, &TextEditorWindow::followEditState);
     connect(rtb, &QPlainTextEdit::copyAvailable, this, &TextEditorWindow::followEditState);
     connect(rtb->document(), &QTextDocument::contentsChanged, this, &TextEditorWindow::followEditState);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TextEditorWindow::followPasteState);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TextEditorWindow::followPasteState);
     connect(mnuEdit, &QMenu::aboutToShow, this, &TextEditorWindow::followPasteState);
     followEditState();
     followPasteState();

@@ -13,7 +13,6 @@ struct TextView {
     bool colours = true;
     bool lineNumbers = true;
     bool wrap = false;
-    bool operator==(const TextView &) const = default;
 };
 
 inline const QString TextViewStore = QStringLiteral("TextView.ini");
